@@ -1,0 +1,97 @@
+#include "bindings.h"
+
+#include "reportbox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <stdexcept>
+
+namespace morvela {
+
+namespace {
+    QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+}
+
+QtListBox::QtListBox(QListWidget* widget)
+    : widget_(widget)
+{
+}
+
+void QtListBox::clear()
+{
+    widget_->clear();
+}
+
+void QtListBox::addItem(const std::string& text)
+{
+    widget_->addItem(fromUtf8(text));
+}
+
+std::int16_t QtListBox::listIndex() const
+{
+    return static_cast<std::int16_t>(widget_->currentRow());
+}
+
+void QtListBox::setListIndex(std::int16_t index)
+{
+    if (index < -1 || index >= widget_->count())
+        throw std::out_of_range("позиция " + std::to_string(index) + " не е в списъка");
+    // Qt signals only a real change; the form needs its handler to run on every assignment, and
+    // inside it.
+    assigning_ = true;
+    widget_->setCurrentRow(index);
+    assigning_ = false;
+    if (clickHandler_)
+        clickHandler_();
+}
+
+std::string QtListBox::item(std::int16_t i) const
+{
+    const QListWidgetItem* it = widget_->item(i);
+    return it ? it->text().toStdString() : std::string();
+}
+
+std::string QtLabel::caption() const
+{
+    return widget_->text().toStdString();
+}
+
+void QtLabel::setCaption(const std::string& text)
+{
+    widget_->setText(fromUtf8(text));
+}
+
+std::string QtCheckBox::caption() const
+{
+    return widget_->text().toStdString();
+}
+
+void QtCheckBox::setCaption(const std::string& text)
+{
+    widget_->setText(fromUtf8(text));
+}
+
+bool QtOptionButton::value() const
+{
+    return widget_->isChecked();
+}
+
+std::string QtOptionButton::caption() const
+{
+    return widget_->text().toStdString();
+}
+
+std::string QtTextBox::text() const
+{
+    return widget_->exactText();
+}
+
+void QtTextBox::setText(const std::string& text)
+{
+    widget_->setExactText(text);
+}
+
+} // namespace morvela

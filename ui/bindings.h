@@ -1,0 +1,86 @@
+#pragma once
+
+#include "controls.h"
+
+#include <functional>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+
+namespace morvela {
+
+class ReportBox;
+
+// The form's view of each control, over the Qt widget that shows it.
+
+class QtListBox final : public ListBox
+{
+public:
+    explicit QtListBox(QListWidget* widget);
+
+    // The form's click handler, run directly (errors propagate) by setListIndex.
+    void setClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+    // True while setListIndex moves the selection, so that the widget's own change signal is not
+    // taken for a second click.
+    bool assigning() const { return assigning_; }
+
+    void clear() override;
+    void addItem(const std::string& text) override;
+    std::int16_t listIndex() const override;
+    void setListIndex(std::int16_t index) override;
+    std::string item(std::int16_t i) const override;
+
+private:
+    QListWidget* widget_;
+    std::function<void()> clickHandler_;
+    bool assigning_ = false;
+};
+
+class QtLabel final : public CaptionControl
+{
+public:
+    explicit QtLabel(QLabel* widget) : widget_(widget) { }
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+
+private:
+    QLabel* widget_;
+};
+
+class QtCheckBox final : public CaptionControl
+{
+public:
+    explicit QtCheckBox(QCheckBox* widget) : widget_(widget) { }
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+
+private:
+    QCheckBox* widget_;
+};
+
+class QtOptionButton final : public OptionButton
+{
+public:
+    explicit QtOptionButton(QRadioButton* widget) : widget_(widget) { }
+    bool value() const override;
+    std::string caption() const override;
+
+private:
+    QRadioButton* widget_;
+};
+
+class QtTextBox final : public TextBox
+{
+public:
+    explicit QtTextBox(ReportBox* widget) : widget_(widget) { }
+    std::string text() const override;
+    void setText(const std::string& text) override;
+
+private:
+    ReportBox* widget_;
+};
+
+} // namespace morvela

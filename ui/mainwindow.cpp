@@ -1,0 +1,214 @@
+#include "mainwindow.h"
+
+#include "layouttexts.h"
+#include "reportbox.h"
+#include "widgets.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace morvela {
+
+namespace {
+
+    const QColor formColour(0xC0, 0xC0, 0xFF);
+    const QColor optionColour(0x80, 0x80, 0xFF);
+    const QColor labelColour(0xFF, 0xC0, 0x80);
+    const QColor calculateColour(0x00, 0xFF, 0x00);
+    const QColor clearColour(0xFF, 0x00, 0x00);
+
+    template <typename W>
+    W* place(W* widget, const QString& name, int x, int y, int width, int height)
+    {
+        widget->setObjectName(name);
+        widget->setGeometry(x, y, width, height);
+        return widget;
+    }
+
+    QString indexed(const char* name, int index) { return QString::fromLatin1("%1_%2").arg(QLatin1String(name)).arg(index); }
+
+    void fill(QWidget* widget, QColor colour)
+    {
+        QPalette palette = widget->palette();
+        // Buttons fill with their Button role, other widgets with Window.
+        palette.setColor(widget->backgroundRole(), colour);
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
+    }
+
+    QLabel* label(QWidget* parent, const QString& name, const QString& text, Qt::Alignment align,
+        QRect geometry)
+    {
+        auto* widget = new QLabel(text, parent);
+        widget->setTextFormat(Qt::PlainText);
+        widget->setAlignment(align | Qt::AlignVCenter);
+        fill(widget, labelColour);
+        return place(widget, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    }
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Morvela"));
+    setWindowTitle(QString::fromUtf8(texts::publisher) + QLatin1String("  ")
+        + QString::fromUtf8(texts::title));
+    setFixedSize(461, 398);
+    fill(this, formColour);
+    // Where Times New Roman is missing, fontconfig gives a metric-compatible serif.
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+    buildControls();
+    bindControls();
+    dispatch(QString::fromUtf8("Зареждането на прозореца"), [this] { form_->Form_Load(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    auto* report = place(new ReportBox(this), indexed("Text1", 0), 8, 288, 441, 105);
+    report->setExactText(texts::introduction);
+
+    label(this, indexed("Label1", 0), QString::fromUtf8(texts::heading), Qt::AlignHCenter,
+        { 88, 0, 281, 20 });
+    auto* picture = place(new QLabel(this), QStringLiteral("Picture1"), 8, 32, 239, 255);
+    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picture->setFocusPolicy(Qt::StrongFocus);
+
+    for (int i = 0; i < 2; ++i) {
+        auto* list = place(new GroupList(this), indexed("List1", i), 400, 32 + 24 * i, 49, 23);
+        // The layout's own items; start-up replaces them.
+        list->addItems({ QStringLiteral("0"), QStringLiteral("A"), QStringLiteral("B"),
+            QStringLiteral("AB") });
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        label(this, indexed("Label1", i + 1),
+            QString::fromUtf8(i == 0 ? texts::father : texts::mother), Qt::AlignLeft,
+            { 256, 32 + 24 * i, 145, 23 });
+    }
+
+    commands_ = new QButtonGroup(this);
+    commands_->addButton(place(new ColourButton(QString::fromUtf8(texts::calculate),
+                                   calculateColour, this),
+                             indexed("Command1", 0), 256, 256, 73, 25),
+        0);
+    commands_->addButton(place(new ColourButton(QString::fromUtf8(texts::clear), clearColour, this),
+                             indexed("Command1", 1), 376, 256, 73, 25),
+        1);
+
+    // Column heads above the grid, row heads to its left.
+    const QRect alleleGeometry[] = { { 304, 168, 49, 23 }, { 360, 168, 49, 23 },
+        { 256, 192, 49, 23 }, { 256, 224, 49, 23 } };
+    for (int i = 0; i < 4; ++i)
+        label(this, indexed("Label2", i), QString(), Qt::AlignHCenter, alleleGeometry[i]);
+
+    auto* grid = place(new QWidget(this), QStringLiteral("Frame1"), 304, 192, 113, 57);
+    fill(grid, formColour);
+    for (int i = 0; i < 4; ++i) {
+        auto* cell = place(new QCheckBox(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2),
+            49, 23);
+        fill(cell, optionColour);
+        // The grid is disabled so that it takes no input, yet must not look greyed.
+        QPalette palette = cell->palette();
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
+        }
+        cell->setPalette(palette);
+    }
+    grid->setEnabled(false);
+
+    label(this, indexed("Label1", 3), QString::fromUtf8(texts::punnett), Qt::AlignHCenter,
+        { 288, 144, 145, 20 });
+
+    auto* choice = place(new QWidget(this), QStringLiteral("Frame2"), 288, 88, 137, 49);
+    fill(choice, formColour);
+    options_ = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto* option = place(new QRadioButton(QString::fromUtf8(i == 0 ? texts::homozygous
+                                                                       : texts::heterozygous),
+                                 choice),
+            indexed("Option1", i), 8, 24 * i, 129, 25);
+        fill(option, optionColour);
+        options_->addButton(option, i);
+    }
+    options_->button(0)->setChecked(true);
+
+    // Labels are drawn beneath their neighbours: a list box or the grid covers the one pixel
+    // where a label overlaps it.
+    for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l != picture)
+            l->lower();
+}
+
+void MainWindow::bindControls()
+{
+    Controls controls;
+    for (int i = 0; i < 2; ++i) {
+        lists_[i] = std::make_unique<QtListBox>(findChild<QListWidget*>(indexed("List1", i)));
+        optionButtons_[i]
+            = std::make_unique<QtOptionButton>(qobject_cast<QRadioButton*>(options_->button(i)));
+        controls.List1[i] = lists_[i].get();
+        controls.Option1[i] = optionButtons_[i].get();
+    }
+    for (int i = 0; i < 4; ++i) {
+        alleles_[i] = std::make_unique<QtLabel>(findChild<QLabel*>(indexed("Label2", i)));
+        cells_[i] = std::make_unique<QtCheckBox>(findChild<QCheckBox*>(indexed("Check1", i)));
+        controls.Label2[i] = alleles_[i].get();
+        controls.Check1[i] = cells_[i].get();
+    }
+    report_ = std::make_unique<QtTextBox>(findChild<ReportBox*>(indexed("Text1", 0)));
+    controls.Text1[0] = report_.get();
+    form_ = std::make_unique<Morvela>(controls);
+
+    for (int i = 0; i < 2; ++i) {
+        QtListBox* list = lists_[i].get();
+        const auto index = static_cast<std::int16_t>(i);
+        list->setClickHandler([this, index] { form_->List1_Click(index); });
+        connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged,
+            this, [this, list, index] {
+                if (!list->assigning())
+                    dispatch(QString::fromUtf8("Изборът на кръвна група"), [this, index] { form_->List1_Click(index); });
+            });
+    }
+    connect(options_, &QButtonGroup::idClicked, this, [this](int id) {
+        dispatch(QString::fromUtf8("Изборът на алели"),
+            [this, id] { form_->Option1_Click(static_cast<std::int16_t>(id)); });
+    });
+    connect(commands_, &QButtonGroup::idClicked, this, [this](int id) {
+        dispatch(QString::fromUtf8("Бутонът „%1“").arg(commands_->button(id)->text()),
+            [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); });
+    });
+}
+
+void MainWindow::dispatch(const QString& action, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        reportError(QString::fromUtf8("%1 не завърши: %2. Прозорецът продължава да работи.")
+                        .arg(action, QString::fromUtf8(error.what())));
+    } catch (...) {
+        reportError(QString::fromUtf8("%1 не завърши поради неизвестна грешка. Прозорецът продължава да работи.").arg(action));
+    }
+}
+
+void MainWindow::reportError(const QString& message)
+{
+    if (reporter_) {
+        reporter_(message);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvela"), message,
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace morvela

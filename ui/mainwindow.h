@@ -1,0 +1,50 @@
+#pragma once
+
+#include "bindings.h"
+#include "morvela.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+
+namespace morvela {
+
+// The main form: its controls as laid out, bound to the form's logic.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows a message that a handler failed. The default opens a message box without blocking;
+    // tests replace it.
+    using ErrorReporter = std::function<void(const QString& message)>;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+
+private:
+    void buildControls();
+    void bindControls();
+    // Runs one handler for the event loop: an error stops the handler, is reported, and the
+    // window goes on with what had been assigned.
+    void dispatch(const QString& action, const std::function<void()>& handler);
+    void reportError(const QString& message);
+
+    ErrorReporter reporter_;
+    QButtonGroup* options_ = nullptr;
+    QButtonGroup* commands_ = nullptr;
+    std::array<std::unique_ptr<QtListBox>, 2> lists_;
+    std::array<std::unique_ptr<QtOptionButton>, 2> optionButtons_;
+    std::array<std::unique_ptr<QtLabel>, 4> alleles_;
+    std::array<std::unique_ptr<QtCheckBox>, 4> cells_;
+    std::unique_ptr<QtTextBox> report_;
+    std::unique_ptr<Morvela> form_;
+};
+
+} // namespace morvela

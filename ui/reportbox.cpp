@@ -1,0 +1,31 @@
+#include "reportbox.h"
+
+#include <QScrollBar>
+
+namespace morvela {
+
+ReportBox::ReportBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    // Locked: it scrolls, selects and copies, by mouse and keyboard, but never edits.
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+}
+
+void ReportBox::setExactText(const std::string& text)
+{
+    text_ = text;
+    // Each CR LF (or a lone CR) is shown as one line break.
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(shown);
+}
+
+} // namespace morvela

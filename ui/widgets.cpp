@@ -1,0 +1,45 @@
+#include "widgets.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace morvela {
+
+QItemSelectionModel::SelectionFlags GroupList::selectionCommand(
+    const QModelIndex& index, const QEvent*) const
+{
+    return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+}
+
+ColourButton::ColourButton(const QString& text, QColor face, QWidget* parent)
+    : QPushButton(text, parent)
+    , face_(face)
+{
+    // Return and Enter press the focused button too, as on the desktop it comes from.
+    setAutoDefault(true);
+}
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QBrush face(face_);
+    const bool down = isDown() || isChecked();
+    qDrawWinButton(&painter, rect(), palette(), down, &face);
+
+    QRect textRect = rect().adjusted(3, 3, -3, -3);
+    if (down)
+        textRect.translate(1, 1);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        focus.backgroundColor = face_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+} // namespace morvela

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace morvela {
+
+// A single-selection list that can never be left without a selection by the user: Qt's
+// SingleSelection lets Ctrl+click or Ctrl+Space deselect, a list box does not.
+class GroupList final : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
+};
+
+// A command button in graphical style: its whole face, bevel aside, has its own colour whatever
+// the widget style would paint.
+class ColourButton final : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    ColourButton(const QString& text, QColor face, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_;
+};
+
+} // namespace morvela

@@ -1,0 +1,71 @@
+#pragma once
+
+// Drives the real window as a user does, and reads back what it shows.
+
+#include "mainwindow.h"
+#include "reportbox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+struct Driver
+{
+    std::unique_ptr<morvela::MainWindow> window = std::make_unique<morvela::MainWindow>();
+    QStringList errors;
+
+    Driver()
+    {
+        window->setErrorReporter([this](const QString& message) { errors << message; });
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("the window was never exposed");
+    }
+
+    template <typename W>
+    W* control(const char* name, int index = -1) const
+    {
+        const QString id = index < 0 ? QLatin1String(name) : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+        W* widget = window->findChild<W*>(id);
+        if (!widget)
+            qFatal("no control %s", qPrintable(id));
+        return widget;
+    }
+    QListWidget* list(int i) const { return control<QListWidget>("List1", i); }
+    QRadioButton* option(int i) const { return control<QRadioButton>("Option1", i); }
+    QPushButton* command(int i) const { return control<QPushButton>("Command1", i); }
+    morvela::ReportBox* report() const { return control<morvela::ReportBox>("Text1", 0); }
+
+    // Chooses a group by keyboard, as a user who cannot see all four items does.
+    void choose(int parent, int group) const
+    {
+        QListWidget* l = list(parent);
+        l->setFocus();
+        QTest::keyClick(l, Qt::Key_Home);
+        for (int k = 0; k < group; ++k)
+            QTest::keyClick(l, Qt::Key_Down);
+    }
+    void clickOption(int i) const { QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(8, 12)); }
+    void clickCommand(int i) const { QTest::mouseClick(command(i), Qt::LeftButton); }
+
+    QStringList alleles() const
+    {
+        QStringList out;
+        for (int i = 0; i < 4; ++i)
+            out << control<QLabel>("Label2", i)->text();
+        return out;
+    }
+    QStringList cells() const
+    {
+        QStringList out;
+        for (int i = 0; i < 4; ++i)
+            out << control<QCheckBox>("Check1", i)->text();
+        return out;
+    }
+    QByteArray reportBytes() const { return QByteArray::fromStdString(report()->exactText()); }
+};

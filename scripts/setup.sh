@@ -13,6 +13,7 @@ libgl-dev
 fonts-liberation2
 xvfb
 xauth
+x11-utils
 desktop-file-utils
 appstream
 at-spi2-core

@@ -27,10 +27,10 @@ struct Driver
             qFatal("the window was never exposed");
     }
 
-    template <typename W>
-    W* control(const char* name, int index = -1) const
+    template <typename W> W* control(const char* name, int index = -1) const
     {
-        const QString id = index < 0 ? QLatin1String(name) : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+        const QString id = index < 0 ? QLatin1String(name)
+                                     : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
         W* widget = window->findChild<W*>(id);
         if (!widget)
             qFatal("no control %s", qPrintable(id));
@@ -50,7 +50,10 @@ struct Driver
         for (int k = 0; k < group; ++k)
             QTest::keyClick(l, Qt::Key_Down);
     }
-    void clickOption(int i) const { QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(8, 12)); }
+    void clickOption(int i) const
+    {
+        QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(8, 12));
+    }
     void clickCommand(int i) const { QTest::mouseClick(command(i), Qt::LeftButton); }
 
     QStringList alleles() const

@@ -33,8 +33,8 @@ inline std::string resultLine(int father, int mother)
         for (int g : { 1, 2, 0 })
             if (!p[g].isZero())
                 occurring.push_back(g);
-        std::stable_sort(occurring.begin(), occurring.end(),
-            [&](int x, int y) { return p[y] < p[x]; });
+        std::stable_sort(
+            occurring.begin(), occurring.end(), [&](int x, int y) { return p[y] < p[x]; });
         for (int g : occurring)
             entries.push_back(std::string(groups[g]) + " = " + share(p[g]));
         std::string none;
@@ -53,7 +53,8 @@ inline std::string caveat(bool homozygous)
 {
     return "Изведената решетка на Пънет е частична и не отчита\r\n"
            "вероятности за "
-        + std::string(homozygous ? "Хетерозиготни" : "Хомозиготни") + " алели в кръвни групи A и B.\r\n";
+        + std::string(homozygous ? "Хетерозиготни" : "Хомозиготни")
+        + " алели в кръвни групи A и B.\r\n";
 }
 
 inline std::string report(bool homozygous, int father, int mother)

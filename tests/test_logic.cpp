@@ -20,8 +20,16 @@ struct FakeList : morvela::ListBox
     std::vector<std::string> items;
     std::int16_t index = -1;
     std::function<void()> click;
-    FakeList(Log& l, std::string n) : log(l), name(std::move(n)) { }
-    void clear() override { items.clear(); index = -1; }
+    FakeList(Log& l, std::string n)
+        : log(l)
+        , name(std::move(n))
+    {
+    }
+    void clear() override
+    {
+        items.clear();
+        index = -1;
+    }
     void addItem(const std::string& t) override { items.push_back(t); }
     std::int16_t listIndex() const override { return index; }
     void setListIndex(std::int16_t i) override
@@ -41,16 +49,28 @@ struct FakeCaption : morvela::CaptionControl
 {
     Log& log;
     std::string name, text;
-    FakeCaption(Log& l, std::string n) : log(l), name(std::move(n)) { }
+    FakeCaption(Log& l, std::string n)
+        : log(l)
+        , name(std::move(n))
+    {
+    }
     std::string caption() const override { return text; }
-    void setCaption(const std::string& t) override { log.push_back(name + "=" + t); text = t; }
+    void setCaption(const std::string& t) override
+    {
+        log.push_back(name + "=" + t);
+        text = t;
+    }
 };
 
 struct FakeOption : morvela::OptionButton
 {
     bool on;
     std::string text;
-    FakeOption(bool v, std::string t) : on(v), text(std::move(t)) { }
+    FakeOption(bool v, std::string t)
+        : on(v)
+        , text(std::move(t))
+    {
+    }
     bool value() const override { return on; }
     std::string caption() const override { return text; }
 };
@@ -59,9 +79,16 @@ struct FakeText : morvela::TextBox
 {
     Log& log;
     std::string value;
-    explicit FakeText(Log& l) : log(l) { }
+    explicit FakeText(Log& l)
+        : log(l)
+    {
+    }
     std::string text() const override { return value; }
-    void setText(const std::string& t) override { log.push_back("Text=" + t); value = t; }
+    void setText(const std::string& t) override
+    {
+        log.push_back("Text=" + t);
+        value = t;
+    }
 };
 
 struct Rig
@@ -69,8 +96,10 @@ struct Rig
     Log log;
     FakeList lists[2] { { log, "List1(0)" }, { log, "List1(1)" } };
     FakeOption options[2] { { true, "Хомозиготни" }, { false, "Хетерозиготни" } };
-    FakeCaption labels[4] { { log, "Label2(0)" }, { log, "Label2(1)" }, { log, "Label2(2)" }, { log, "Label2(3)" } };
-    FakeCaption cells[4] { { log, "Check1(0)" }, { log, "Check1(1)" }, { log, "Check1(2)" }, { log, "Check1(3)" } };
+    FakeCaption labels[4] { { log, "Label2(0)" }, { log, "Label2(1)" }, { log, "Label2(2)" },
+        { log, "Label2(3)" } };
+    FakeCaption cells[4] { { log, "Check1(0)" }, { log, "Check1(1)" }, { log, "Check1(2)" },
+        { log, "Check1(3)" } };
     FakeText text { log };
     std::unique_ptr<morvela::Morvela> form;
 

@@ -34,7 +34,8 @@ private slots:
         d.choose(0, father);
         d.choose(1, mother);
         d.clickCommand(0);
-        const QByteArray want = QByteArray::fromStdString(expected::report(homozygous, father, mother));
+        const QByteArray want
+            = QByteArray::fromStdString(expected::report(homozygous, father, mother));
         QCOMPARE(d.reportBytes(), want);
         QCOMPARE(d.reportBytes().count("\r\n"), 4);
 

@@ -28,7 +28,10 @@ struct Fraction
             den /= g;
         }
     }
-    friend Fraction operator+(Fraction a, Fraction b) { return { a.num * b.den + b.num * a.den, a.den * b.den }; }
+    friend Fraction operator+(Fraction a, Fraction b)
+    {
+        return { a.num * b.den + b.num * a.den, a.den * b.den };
+    }
     friend Fraction operator*(Fraction a, Fraction b) { return { a.num * b.num, a.den * b.den }; }
     friend bool operator==(Fraction a, Fraction b) { return a.num * b.den == b.num * a.den; }
     friend bool operator<(Fraction a, Fraction b) { return a.num * b.den < b.num * a.den; }

@@ -12,8 +12,11 @@
 namespace morvela {
 
 namespace {
-    QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
+} // namespace
 
 QtListBox::QtListBox(QListWidget* widget)
     : widget_(widget)

@@ -42,7 +42,10 @@ private:
 class QtLabel final : public CaptionControl
 {
 public:
-    explicit QtLabel(QLabel* widget) : widget_(widget) { }
+    explicit QtLabel(QLabel* widget)
+        : widget_(widget)
+    {
+    }
     std::string caption() const override;
     void setCaption(const std::string& text) override;
 
@@ -53,7 +56,10 @@ private:
 class QtCheckBox final : public CaptionControl
 {
 public:
-    explicit QtCheckBox(QCheckBox* widget) : widget_(widget) { }
+    explicit QtCheckBox(QCheckBox* widget)
+        : widget_(widget)
+    {
+    }
     std::string caption() const override;
     void setCaption(const std::string& text) override;
 
@@ -64,7 +70,10 @@ private:
 class QtOptionButton final : public OptionButton
 {
 public:
-    explicit QtOptionButton(QRadioButton* widget) : widget_(widget) { }
+    explicit QtOptionButton(QRadioButton* widget)
+        : widget_(widget)
+    {
+    }
     bool value() const override;
     std::string caption() const override;
 
@@ -75,7 +84,10 @@ private:
 class QtTextBox final : public TextBox
 {
 public:
-    explicit QtTextBox(ReportBox* widget) : widget_(widget) { }
+    explicit QtTextBox(ReportBox* widget)
+        : widget_(widget)
+    {
+    }
     std::string text() const override;
     void setText(const std::string& text) override;
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include <cstdio>
@@ -27,13 +28,15 @@ bool displayMissing()
 int main(int argc, char* argv[])
 {
     if (displayMissing()) {
-        std::fputs("morvela: няма дисплей (DISPLAY не е зададен) / no display: DISPLAY is not set\n",
+        std::fputs(
+            "morvela: няма дисплей (DISPLAY не е зададен) / no display: DISPLAY is not set\n",
             stderr);
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvela"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVELA_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/morvela.xpm")));
 
     morvela::MainWindow window;
     const QRect screen = window.screen()->availableGeometry();

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -14,40 +15,42 @@ namespace morvela {
 
 namespace {
 
-    const QColor formColour(0xC0, 0xC0, 0xFF);
-    const QColor optionColour(0x80, 0x80, 0xFF);
-    const QColor labelColour(0xFF, 0xC0, 0x80);
-    const QColor calculateColour(0x00, 0xFF, 0x00);
-    const QColor clearColour(0xFF, 0x00, 0x00);
+const QColor formColour(0xC0, 0xC0, 0xFF);
+const QColor optionColour(0x80, 0x80, 0xFF);
+const QColor labelColour(0xFF, 0xC0, 0x80);
+const QColor calculateColour(0x00, 0xFF, 0x00);
+const QColor clearColour(0xFF, 0x00, 0x00);
 
-    template <typename W>
-    W* place(W* widget, const QString& name, int x, int y, int width, int height)
-    {
-        widget->setObjectName(name);
-        widget->setGeometry(x, y, width, height);
-        return widget;
-    }
+template <typename W> W* place(W* widget, const QString& name, int x, int y, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(x, y, width, height);
+    return widget;
+}
 
-    QString indexed(const char* name, int index) { return QString::fromLatin1("%1_%2").arg(QLatin1String(name)).arg(index); }
+QString indexed(const char* name, int index)
+{
+    return QString::fromLatin1("%1_%2").arg(QLatin1String(name)).arg(index);
+}
 
-    void fill(QWidget* widget, QColor colour)
-    {
-        QPalette palette = widget->palette();
-        // Buttons fill with their Button role, other widgets with Window.
-        palette.setColor(widget->backgroundRole(), colour);
-        widget->setPalette(palette);
-        widget->setAutoFillBackground(true);
-    }
+void fill(QWidget* widget, QColor colour)
+{
+    QPalette palette = widget->palette();
+    // Buttons fill with their Button role, other widgets with Window.
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
 
-    QLabel* label(QWidget* parent, const QString& name, const QString& text, Qt::Alignment align,
-        QRect geometry)
-    {
-        auto* widget = new QLabel(text, parent);
-        widget->setTextFormat(Qt::PlainText);
-        widget->setAlignment(align | Qt::AlignVCenter);
-        fill(widget, labelColour);
-        return place(widget, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
-    }
+QLabel* label(
+    QWidget* parent, const QString& name, const QString& text, Qt::Alignment align, QRect geometry)
+{
+    auto* widget = new QLabel(text, parent);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAlignment(align | Qt::AlignVCenter);
+    fill(widget, labelColour);
+    return place(widget, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+}
 
 } // namespace
 
@@ -57,6 +60,10 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("Morvela"));
     setWindowTitle(QString::fromUtf8(texts::publisher) + QLatin1String("  ")
         + QString::fromUtf8(texts::title));
+    // A fixed single border: a close button and system menu, no minimize or maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/morvela.xpm")));
     setFixedSize(461, 398);
     fill(this, formColour);
     // Where Times New Roman is missing, fontconfig gives a metric-compatible serif.
@@ -77,9 +84,8 @@ void MainWindow::buildControls()
 
     label(this, indexed("Label1", 0), QString::fromUtf8(texts::heading), Qt::AlignHCenter,
         { 88, 0, 281, 20 });
-    auto* picture = place(new QLabel(this), QStringLiteral("Picture1"), 8, 32, 239, 255);
-    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picture->setFocusPolicy(Qt::StrongFocus);
+    auto* picture = place(new PictureBox(QPixmap(QStringLiteral(":/pictures/table.jpg")), this),
+        QStringLiteral("Picture1"), 8, 32, 239, 255);
 
     for (int i = 0; i < 2; ++i) {
         auto* list = place(new GroupList(this), indexed("List1", i), 400, 32 + 24 * i, 49, 23);
@@ -94,9 +100,9 @@ void MainWindow::buildControls()
     }
 
     commands_ = new QButtonGroup(this);
-    commands_->addButton(place(new ColourButton(QString::fromUtf8(texts::calculate),
-                                   calculateColour, this),
-                             indexed("Command1", 0), 256, 256, 73, 25),
+    commands_->addButton(
+        place(new ColourButton(QString::fromUtf8(texts::calculate), calculateColour, this),
+            indexed("Command1", 0), 256, 256, 73, 25),
         0);
     commands_->addButton(place(new ColourButton(QString::fromUtf8(texts::clear), clearColour, this),
                              indexed("Command1", 1), 376, 256, 73, 25),
@@ -111,8 +117,8 @@ void MainWindow::buildControls()
     auto* grid = place(new QWidget(this), QStringLiteral("Frame1"), 304, 192, 113, 57);
     fill(grid, formColour);
     for (int i = 0; i < 4; ++i) {
-        auto* cell = place(new QCheckBox(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2),
-            49, 23);
+        auto* cell
+            = place(new QCheckBox(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2), 49, 23);
         fill(cell, optionColour);
         // The grid is disabled so that it takes no input, yet must not look greyed.
         QPalette palette = cell->palette();
@@ -131,9 +137,9 @@ void MainWindow::buildControls()
     fill(choice, formColour);
     options_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        auto* option = place(new QRadioButton(QString::fromUtf8(i == 0 ? texts::homozygous
-                                                                       : texts::heterozygous),
-                                 choice),
+        auto* option = place(
+            new QRadioButton(
+                QString::fromUtf8(i == 0 ? texts::homozygous : texts::heterozygous), choice),
             indexed("Option1", i), 8, 24 * i, 129, 25);
         fill(option, optionColour);
         options_->addButton(option, i);
@@ -143,8 +149,15 @@ void MainWindow::buildControls()
     // Labels are drawn beneath their neighbours: a list box or the grid covers the one pixel
     // where a label overlaps it.
     for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (l != picture)
-            l->lower();
+        l->lower();
+
+    QWidget* order[] = { report, picture, findChild<QWidget*>(indexed("List1", 0)),
+        findChild<QWidget*>(indexed("List1", 1)), commands_->button(0), commands_->button(1),
+        options_->button(0), options_->button(1) };
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    // Qt itself makes only the chosen option of an exclusive group a tab stop.
+    report->setFocus();
 }
 
 void MainWindow::bindControls()
@@ -171,10 +184,11 @@ void MainWindow::bindControls()
         QtListBox* list = lists_[i].get();
         const auto index = static_cast<std::int16_t>(i);
         list->setClickHandler([this, index] { form_->List1_Click(index); });
-        connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged,
-            this, [this, list, index] {
+        connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged, this,
+            [this, list, index] {
                 if (!list->assigning())
-                    dispatch(QString::fromUtf8("Изборът на кръвна група"), [this, index] { form_->List1_Click(index); });
+                    dispatch(QString::fromUtf8("Изборът на кръвна група"),
+                        [this, index] { form_->List1_Click(index); });
             });
     }
     connect(options_, &QButtonGroup::idClicked, this, [this](int id) {
@@ -195,7 +209,9 @@ void MainWindow::dispatch(const QString& action, const std::function<void()>& ha
         reportError(QString::fromUtf8("%1 не завърши: %2. Прозорецът продължава да работи.")
                         .arg(action, QString::fromUtf8(error.what())));
     } catch (...) {
-        reportError(QString::fromUtf8("%1 не завърши поради неизвестна грешка. Прозорецът продължава да работи.").arg(action));
+        reportError(QString::fromUtf8(
+            "%1 не завърши поради неизвестна грешка. Прозорецът продължава да работи.")
+                        .arg(action));
     }
 }
 
@@ -205,8 +221,8 @@ void MainWindow::reportError(const QString& message)
         reporter_(message);
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvela"), message,
-        QMessageBox::Ok, this);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Morvela"), message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -42,4 +42,26 @@ void ColourButton::paintEvent(QPaintEvent*)
     }
 }
 
+PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
+    : QFrame(parent)
+    , picture_(picture)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
 } // namespace morvela

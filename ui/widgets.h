@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFrame>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace morvela {
@@ -34,6 +36,24 @@ protected:
 
 private:
     QColor face_;
+};
+
+// A picture box: its picture unscaled inside a sunken two-pixel border. It takes focus in the
+// tab order, so it shows a focus rectangle when it has it.
+class PictureBox final : public QFrame
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
 };
 
 } // namespace morvela

@@ -1,0 +1,270 @@
+// The window as a person sees and works it: colours, the grid's relations, focus, flags and the
+// pictures, read back from the screen and from the picture files.
+
+#include "driver.h"
+#include "tablepicture.h"
+#include "widgets.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QImageReader>
+
+namespace {
+
+QImage grab(const Driver& d)
+{
+    return d.window->grab().toImage();
+}
+
+QWidget* widget(const Driver& d, const QString& name)
+{
+    return d.window->findChild<QWidget*>(name);
+}
+
+// A widget's frame in window coordinates.
+QRect inWindow(const Driver& d, const QString& name)
+{
+    QWidget* w = widget(d, name);
+    return QRect(w->mapTo(d.window.get(), QPoint(0, 0)), w->size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The JPEG segments before the scan: marker, then its payload.
+QList<QPair<quint8, QByteArray>> jpegSegments(const QByteArray& bytes)
+{
+    QList<QPair<quint8, QByteArray>> out;
+    for (qsizetype at = 2; at + 4 <= bytes.size() && quint8(bytes[at]) == 0xFF;) {
+        const quint8 marker = quint8(bytes[at + 1]);
+        const int length = quint8(bytes[at + 2]) << 8 | quint8(bytes[at + 3]);
+        out.append({ marker, bytes.mid(at + 4, length - 2) });
+        if (marker == 0xDA)
+            break;
+        at += 2 + length;
+    }
+    return out;
+}
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colours_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("colour");
+        const QColor form(0xC0, 0xC0, 0xFF), violet(0x80, 0x80, 0xFF), orange(0xFF, 0xC0, 0x80);
+        QTest::newRow("form") << QPoint(40, 10) << form;
+        QTest::newRow("Label1(0)") << QPoint(92, 3) << orange;
+        QTest::newRow("Label1(1)") << QPoint(258, 34) << orange;
+        QTest::newRow("Label1(2)") << QPoint(258, 77) << orange;
+        QTest::newRow("Label1(3)") << QPoint(290, 146) << orange;
+        QTest::newRow("Label2(0) empty") << QPoint(306, 170) << orange;
+        QTest::newRow("Label2(3) empty") << QPoint(258, 245) << orange;
+        QTest::newRow("Frame2") << QPoint(291, 100) << form;
+        QTest::newRow("Option1(0)") << QPoint(420, 90) << violet;
+        QTest::newRow("Option1(1)") << QPoint(420, 134) << violet;
+        QTest::newRow("Frame1 between columns") << QPoint(356, 200) << form;
+        QTest::newRow("Frame1 between rows") << QPoint(330, 219) << form;
+        QTest::newRow("Check1(0)") << QPoint(350, 194) << violet;
+        QTest::newRow("Check1(3)") << QPoint(406, 246) << violet;
+        QTest::newRow("Command1(0) face") << QPoint(261, 261) << QColor(0x00, 0xFF, 0x00);
+        QTest::newRow("Command1(1) face") << QPoint(445, 276) << QColor(0xFF, 0x00, 0x00);
+        QTest::newRow("list over its caption") << QPoint(400, 44) << QColor(Qt::black);
+        QTest::newRow("grid over its row label") << QPoint(304, 193) << violet;
+    }
+    void colours()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
+        Driver d;
+        const QColor seen = grab(d).pixelColor(at);
+        if (colour == QColor(Qt::black))
+            QVERIFY2(seen != QColor(0xFF, 0xC0, 0x80), "the caption label is drawn over the list");
+        else
+            QCOMPARE(seen, colour);
+    }
+
+    void cellsNotGreyed()
+    {
+        Driver d;
+        const QImage shot = grab(d);
+        for (int i = 0; i < 4; ++i) {
+            const QRect cell = inWindow(d, QStringLiteral("Check1_%1").arg(i));
+            int darkest = 255;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left() + 16; x <= cell.right(); ++x)
+                    darkest = qMin(darkest, qGray(shot.pixel(x, y)));
+            QVERIFY2(darkest < 40, "the caption is drawn in a disabled colour");
+        }
+    }
+
+    void gridRelations()
+    {
+        Driver d;
+        const auto r = [&d](const char* name, int i) {
+            return inWindow(d, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+        };
+        const QRect grid = inWindow(d, QStringLiteral("Frame1"));
+        for (int c = 0; c < 2; ++c) {
+            QCOMPARE(r("Label2", c).left(), r("Check1", c).left());
+            QCOMPARE(r("Label2", c).bottom() + 2, grid.top()); // a one-pixel gap
+            QCOMPARE(r("Label2", c + 2).top(), r("Check1", 2 * c).top());
+            QCOMPARE(r("Label2", c + 2).right(), grid.left()); // a one-pixel overlap
+        }
+        QCOMPARE(r("Check1", 1).top(), r("Check1", 0).top());
+        QVERIFY(r("Check1", 2).top() > r("Check1", 0).bottom());
+    }
+
+    void focusAndTabCycle()
+    {
+        Driver d;
+        QApplication::setActiveWindow(d.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
+        QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+        const QStringList cycle { "Picture1", "List1_0", "List1_1", "Command1_0", "Command1_1" };
+        for (int chosen = 0; chosen < 2; ++chosen) {
+            if (chosen == 1)
+                d.clickOption(1);
+            d.report()->setFocus();
+            QStringList seen, back;
+            for (int k = 0; k < 7; ++k) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << focusName();
+            }
+            for (int k = 0; k < 7; ++k) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+                back.prepend(focusName());
+            }
+            const QString option = QStringLiteral("Option1_%1").arg(chosen);
+            QCOMPARE(seen, cycle + QStringList({ option, "Text1_0" }));
+            QCOMPARE(back, QStringList("Text1_0") + cycle + QStringList(option));
+        }
+    }
+
+    void cellTakesNoInput()
+    {
+        Driver d;
+        d.report()->setFocus();
+        auto* cell = d.control<QCheckBox>("Check1", 0);
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(6, 11));
+        QVERIFY(!cell->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("Text1_0"));
+    }
+
+    void fixedWindow()
+    {
+        Driver d;
+        QCOMPARE(d.window->size(), QSize(461, 398));
+        QCOMPARE(d.window->minimumSize(), d.window->maximumSize());
+        const Qt::WindowFlags flags = d.window->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowSystemMenuHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(d.window->windowTitle().startsWith(QStringLiteral("morvela.example  ")));
+    }
+
+    void fontFitsTheLists()
+    {
+        Driver d;
+        const QFontInfo font(d.window->font());
+        QVERIFY2(font.family() == "Times New Roman" || font.family() == "Liberation Serif",
+            qPrintable(font.family()));
+        QCOMPARE(font.pointSize(), 12);
+        QVERIFY(QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Cyrillic));
+        for (int p = 0; p < 2; ++p) {
+            QListWidget* list = d.list(p);
+            const int item = list->visualItemRect(list->item(0)).height();
+            QVERIFY(item <= list->viewport()->height());
+            QVERIFY(2 * item > list->viewport()->height());
+        }
+    }
+
+    void tablePicture()
+    {
+        const QByteArray bytes = readFile(QStringLiteral(":/pictures/table.jpg"));
+        QVERIFY(bytes.startsWith("\xFF\xD8"));
+        const auto segments = jpegSegments(bytes);
+        QList<quint8> markers;
+        for (const auto& s : segments)
+            markers << s.first;
+        QVERIFY(markers.contains(0xC0)); // baseline
+        QVERIFY(!markers.contains(0xC2));
+        const QByteArray jfif = segments.value(0).second;
+        QVERIFY(jfif.startsWith(QByteArray("JFIF\0", 5)));
+        QCOMPARE(int(jfif[7]), 1); // dots per inch
+        QCOMPARE(quint8(jfif[8]) << 8 | quint8(jfif[9]), 96);
+        QCOMPARE(quint8(jfif[10]) << 8 | quint8(jfif[11]), 96);
+        const QByteArray frame = segments.value(markers.indexOf(0xC0)).second;
+        QCOMPARE(quint8(frame[1]) << 8 | quint8(frame[2]), 251);
+        QCOMPARE(quint8(frame[3]) << 8 | quint8(frame[4]), 235);
+        QCOMPARE(int(frame[5]), 3);
+
+        // The committed file is still what the drawing gives, JPEG loss aside.
+        const QImage shown = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = genetics::drawTable();
+        QCOMPARE(shown.size(), drawn.size());
+        qint64 difference = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                difference += qAbs(qGray(shown.pixel(x, y)) - qGray(drawn.pixel(x, y)));
+        QVERIFY2(difference < 3 * drawn.width() * drawn.height(), "table.jpg is out of date");
+    }
+
+    void tableFigures()
+    {
+        const QStringList expected { "A и A|93,75 %|||6,25 %",
+            "A и B|18,75 %|18,75 %|56,25 %|6,25 %", "A и AB|50 %|12,5 %|37,5 %|",
+            "A и 0|75 %|||25 %", "B и B||93,75 %||6,25 %", "B и AB|12,5 %|50 %|37,5 %|",
+            "B и 0||75 %||25 %", "AB и AB|25 %|25 %|50 %|", "AB и 0|50 %|50 %||",
+            "0 и 0||||100 %" };
+        QStringList rows;
+        for (const auto& row : genetics::tableRows()) {
+            QStringList cells { QString::fromStdString(row.parents) };
+            for (const auto& c : row.cells)
+                cells << QString::fromStdString(c);
+            rows << cells.join('|');
+        }
+        QCOMPARE(rows, expected);
+    }
+
+    void picturesShown()
+    {
+        Driver d;
+        auto* picture = d.control<morvela::PictureBox>("Picture1");
+        QCOMPARE(picture->contentsRect().size(), QSize(235, 251));
+        QCOMPARE(picture->picture().size(), QSize(235, 251));
+        QCOMPARE(picture->frameWidth(), 2);
+        const QColor salmon = grab(d).pixelColor(12, 36);
+        QVERIFY(qAbs(salmon.red() - 0xFA) < 8 && qAbs(salmon.green() - 0x87) < 8
+            && qAbs(salmon.blue() - 0x84) < 8);
+
+        const QImage icon = d.window->windowIcon().pixmap(32, 32).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        const QImage xpm = QImage(QStringLiteral(":/pictures/morvela.xpm"))
+                               .convertToFormat(QImage::Format_ARGB32);
+        const QImage ico = QImage(QStringLiteral(MORVELA_PICTURES "/morvela.ico"))
+                               .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(xpm.size(), QSize(32, 32));
+        QCOMPARE(icon, xpm);
+        QCOMPARE(ico, xpm);
+        QCOMPARE(qAlpha(xpm.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(xpm.pixel(16, 20)), 255);
+        QCOMPARE(QImageReader(QStringLiteral(MORVELA_PICTURES "/morvela.ico")).imageCount(), 1);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

@@ -1,0 +1,84 @@
+#pragma once
+
+// Draws the table picture: parents' pairs of groups and their children's chances, in salmon
+// and pink with white grid lines. Its figures come from the genetic model.
+
+#include "tabletext.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace genetics {
+
+namespace table {
+
+constexpr int tableWidth = 235;
+constexpr int tableHeight = 251;
+constexpr int headerRows = 2;
+constexpr int bodyRows = 10;
+constexpr int firstColumn = 55;
+
+inline const QColor salmon(0xFA, 0x87, 0x84);
+inline const QColor pink(0xF1, 0xAB, 0xA9);
+inline const QColor lightPink(0xFA, 0xCD, 0xCA);
+inline const QColor ink(0x20, 0x10, 0x10);
+
+inline int rowEdge(int row)
+{
+    return row * tableHeight / (headerRows + bodyRows);
+}
+inline int columnEdge(int column)
+{
+    return column == 0 ? 0 : firstColumn + (column - 1) * (tableWidth - firstColumn) / 4;
+}
+
+inline QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// Fills one cell, leaving a white line on its right and bottom edges, and centres its text.
+inline void cell(QPainter& painter, int column, int row, int columns, int rows, QColor colour,
+    const QString& caption)
+{
+    const QRect area(QPoint(columnEdge(column), rowEdge(row)),
+        QPoint(columnEdge(column + columns) - 2, rowEdge(row + rows) - 2));
+    painter.fillRect(area, colour);
+    painter.drawText(area, Qt::AlignCenter, caption);
+}
+
+} // namespace table
+
+inline QImage drawTable()
+{
+    using namespace table;
+    QImage image(tableWidth, tableHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // 96 dots per inch in the JFIF header.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(10);
+    painter.setFont(font);
+    painter.setPen(ink);
+
+    cell(painter, 0, 0, 1, 2, salmon, QString::fromUtf8("Родители"));
+    cell(painter, 1, 0, 4, 1, salmon, QString::fromUtf8("Деца"));
+    for (int c = 0; c < 4; ++c)
+        cell(painter, 1 + c, 1, 1, 1, pink.lighter(106), QLatin1String(groups[tableColumns[c]]));
+    const auto rows = tableRows();
+    for (int r = 0; r < bodyRows; ++r) {
+        cell(painter, 0, headerRows + r, 1, 1, pink, text(rows[r].parents));
+        for (int c = 0; c < 4; ++c)
+            cell(painter, 1 + c, headerRows + r, 1, 1, lightPink, text(rows[r].cells[c]));
+    }
+    painter.end();
+    return image;
+}
+
+} // namespace genetics

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,13 +32,6 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvela"));
-    QApplication::setApplicationVersion(QStringLiteral(MORVELA_VERSION_TEXT));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/morvela.xpm")));
-
-    morvela::MainWindow window;
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-    window.show();
+    const auto window = morvela::showMainWindow();
     return QApplication::exec();
 }

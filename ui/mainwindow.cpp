@@ -4,12 +4,14 @@
 #include "reportbox.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace morvela {
 
@@ -225,6 +227,18 @@ void MainWindow::reportError(const QString& message)
         QMessageBox::Warning, QStringLiteral("Morvela"), message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+std::unique_ptr<MainWindow> showMainWindow()
+{
+    QApplication::setApplicationName(QStringLiteral("Morvela"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVELA_VERSION_TEXT));
+    auto window = std::make_unique<MainWindow>();
+    QApplication::setWindowIcon(window->windowIcon());
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.center() - window->rect().center());
+    window->show();
+    return window;
 }
 
 } // namespace morvela

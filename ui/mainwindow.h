@@ -47,4 +47,7 @@ private:
     std::unique_ptr<Morvela> form_;
 };
 
+// Names the application, then opens the main window centred on the screen, as at program start.
+std::unique_ptr<MainWindow> showMainWindow();
+
 } // namespace morvela

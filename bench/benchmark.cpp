@@ -1,0 +1,185 @@
+// Measures Morvela beside a bare Qt window of the same size and font, in one run:
+//   start-up: from process start until the window is first shown and painted, median of runs;
+//   memory:   resident set once idle;
+//   handlers: one list selection and one report, median over many.
+// Run it on the platform to be measured, e.g. under xvfb-run. Usage: morvela-benchmark [runs]
+
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+qint64 monotonicNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+// Resident memory in KiB, from the kernel; 0 where it cannot be read.
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+// Prints the time of the first paint once it has been drawn, then the memory after a short idle.
+class FirstPaint final : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, [] {
+                std::printf("painted %lld\n", static_cast<long long>(monotonicNanoseconds()));
+                QTimer::singleShot(500, [] {
+                    std::printf("resident %lld\n", static_cast<long long>(residentKiB()));
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                });
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+// A child process: one window, shown as the program shows its own.
+int startWindow(int argc, char* argv[], bool bare)
+{
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(461, 398);
+        QFont font(QStringLiteral("Times New Roman"), 12);
+        font.setStyleHint(QFont::Serif);
+        window->setFont(font);
+        window->installEventFilter(&probe);
+        const QRect screen = window->screen()->availableGeometry();
+        window->move(screen.center() - window->rect().center());
+        window->show();
+    } else {
+        // The filter must be in place before the first paint, which comes after show returns.
+        app.installEventFilter(&probe);
+        window = morvela::showMainWindow();
+        app.removeEventFilter(&probe);
+        window->installEventFilter(&probe);
+    }
+    return QApplication::exec();
+}
+
+struct StartUp
+{
+    double milliseconds = 0;
+    double mebibytes = 0;
+};
+
+StartUp measureStart(const QString& which)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 started = monotonicNanoseconds();
+    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--start"), which });
+    if (!child.waitForFinished(30000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "morvela-benchmark: the %s window did not start\n", qPrintable(which));
+        std::exit(1);
+    }
+    StartUp result;
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("painted "))
+            result.milliseconds = (line.mid(8).toLongLong() - started) / 1e6;
+        if (line.startsWith("resident "))
+            result.mebibytes = line.mid(9).toLongLong() / 1024.0;
+    }
+    return result;
+}
+
+template <typename Action>
+double medianMilliseconds(int times, Action action)
+{
+    std::vector<double> samples;
+    samples.reserve(static_cast<std::size_t>(times));
+    for (int k = 0; k < times; ++k) {
+        const auto start = Clock::now();
+        action(k);
+        samples.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return median(samples);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--start")
+        return startWindow(argc, argv, QByteArray(argv[2]) == "bare");
+
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 15;
+
+    // Alternate the two, so that a disturbance of the machine falls on both alike.
+    std::vector<double> morvelaTimes, bareTimes, morvelaMemory, bareMemory;
+    for (int k = 0; k < runs; ++k) {
+        const StartUp m = measureStart(QStringLiteral("morvela"));
+        const StartUp b = measureStart(QStringLiteral("bare"));
+        morvelaTimes.push_back(m.milliseconds);
+        morvelaMemory.push_back(m.mebibytes);
+        bareTimes.push_back(b.milliseconds);
+        bareMemory.push_back(b.mebibytes);
+    }
+
+    morvela::MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    QListWidget* lists[] = { window.findChild<QListWidget*>(QStringLiteral("List1_0")),
+        window.findChild<QListWidget*>(QStringLiteral("List1_1")) };
+    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("Command1_0"));
+    const int handlerRuns = 20000;
+    const double selection = medianMilliseconds(handlerRuns, [&lists](int k) {
+        lists[k % 2]->setCurrentRow((k / 2) % 4);
+    });
+    const double report = medianMilliseconds(handlerRuns, [calculate](int) { calculate->click(); });
+
+    const double startM = median(morvelaTimes), startB = median(bareTimes);
+    const double memM = median(morvelaMemory), memB = median(bareMemory);
+    std::printf("platform %s, %d start-up runs each, %d handler runs\n",
+        qPrintable(QGuiApplication::platformName()), runs, handlerRuns);
+    std::printf("%-22s %10s %10s %8s %8s\n", "measure", "Morvela", "bare", "ratio", "goal");
+    std::printf("%-22s %10.1f %10.1f %8.3f %8s\n", "start-up, ms", startM, startB, startM / startB, "<= 1.10");
+    std::printf("%-22s %10.1f %10.1f %8.3f %8s\n", "resident memory, MiB", memM, memB, memB > 0 ? memM / memB : 0.0, "<= 1.10");
+    std::printf("%-22s %10.4f %10s %8s %8s\n", "a selection, ms", selection, "", "", "< 0.2");
+    std::printf("%-22s %10.4f %10s %8s %8s\n", "a report, ms", report, "", "", "< 0.2");
+    return 0;
+}

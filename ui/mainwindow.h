@@ -12,6 +12,10 @@
 class QButtonGroup;
 
 namespace morvela {
+class ReportBox;
+}
+
+namespace morvela {
 
 // The main form: its controls as laid out, bound to the form's logic.
 class MainWindow final : public QWidget
@@ -37,6 +41,7 @@ private:
     void reportError(const QString& message);
 
     ErrorReporter reporter_;
+    ReportBox* reportBox_ = nullptr;
     QButtonGroup* options_ = nullptr;
     QButtonGroup* commands_ = nullptr;
     std::array<std::unique_ptr<QtListBox>, 2> lists_;

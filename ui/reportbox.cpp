@@ -21,8 +21,16 @@ ReportBox::ReportBox(QWidget* parent)
 void ReportBox::setExactText(const std::string& text)
 {
     text_ = text;
+    shown_ = false;
+}
+
+void ReportBox::display()
+{
+    if (shown_)
+        return;
+    shown_ = true;
     // Each CR LF (or a lone CR) is shown as one line break.
-    QString shown = QString::fromStdString(text);
+    QString shown = QString::fromStdString(text_);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(shown);

@@ -42,19 +42,24 @@ void ColourButton::paintEvent(QPaintEvent*)
     }
 }
 
-PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
+PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
-    , picture_(picture)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    picture_ = picture;
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    painter.drawImage(contentsRect().topLeft(), picture_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -2,8 +2,8 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QImage>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace morvela {
@@ -45,15 +45,16 @@ class PictureBox final : public QFrame
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+    explicit PictureBox(QWidget* parent = nullptr);
 
-    const QPixmap& picture() const { return picture_; }
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace morvela

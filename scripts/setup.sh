@@ -14,6 +14,7 @@ fonts-liberation2
 xvfb
 xauth
 x11-utils
+dpkg-dev
 desktop-file-utils
 appstream
 at-spi2-core

@@ -2,6 +2,7 @@
 // machine's fonts:
 //   morvela-pictures table OUT.jpg        the table of parents' pairs and their children's groups
 //   morvela-pictures icon IN.xpm OUT.ico  the Windows icon, from the same pixels as the window icon
+//   morvela-pictures png IN.xpm SIZE OUT.png  the icon at a larger size, for the desktop
 
 #include "tablepicture.h"
 
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
 #include <QtEndian>
 
 #include <cstdio>
@@ -107,6 +109,29 @@ int writeIcon(const char* source, const char* path)
     return 0;
 }
 
+// The icon at a larger size: scaled by the largest whole factor that fits, nearest neighbour, and
+// centred on a transparent square.
+int writePng(const char* source, int size, const char* path)
+{
+    const QImage icon = QImage(QString::fromLocal8Bit(source)).convertToFormat(QImage::Format_ARGB32);
+    const int factor = icon.isNull() ? 0 : size / icon.width();
+    if (factor < 1 || icon.width() != icon.height()) {
+        std::fprintf(stderr, "morvela-pictures: cannot make %d px from %s\n", size, source);
+        return 1;
+    }
+    const QImage scaled = icon.scaled(icon.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage out(size, size, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.drawImage((size - scaled.width()) / 2, (size - scaled.height()) / 2, scaled);
+    painter.end();
+    if (!out.save(QString::fromLocal8Bit(path), "png")) {
+        std::fprintf(stderr, "morvela-pictures: cannot write %s\n", path);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -117,7 +142,10 @@ int main(int argc, char* argv[])
         return writeTable(argv[2]);
     if (command == "icon" && argc == 4)
         return writeIcon(argv[2], argv[3]);
+    if (command == "png" && argc == 5)
+        return writePng(argv[2], QByteArray(argv[3]).toInt(), argv[4]);
     std::fputs(
-        "usage: morvela-pictures table OUT.jpg | morvela-pictures icon IN.xpm OUT.ico\n", stderr);
+        "usage: morvela-pictures table OUT.jpg | icon IN.xpm OUT.ico | png IN.xpm SIZE OUT.png\n",
+        stderr);
     return 2;
 }

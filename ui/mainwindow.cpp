@@ -87,6 +87,7 @@ MainWindow::MainWindow(QWidget* parent)
     });
     buildControls();
     bindControls();
+    describeForAccessibility();
     const auto [table, icon] = pictures.get();
     findChild<PictureBox*>(QStringLiteral("Picture1"))->setPicture(table);
     setWindowIcon(QPixmap::fromImage(icon));

@@ -35,6 +35,7 @@ public:
 private:
     void buildControls();
     void bindControls();
+    void describeForAccessibility();
     // Runs one handler for the event loop: an error stops the handler, is reported, and the
     // window goes on with what had been assigned.
     void dispatch(const QString& action, const std::function<void()>& handler);

@@ -1,0 +1,107 @@
+// What a screen reader is told of the window, through Qt's accessibility interfaces.
+
+#include "driver.h"
+#include "tabletext.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+
+namespace {
+
+QAccessibleInterface* accessible(const Driver& d, const QString& name)
+{
+    return QAccessible::queryAccessibleInterface(d.window->findChild<QWidget*>(name));
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every control that takes focus, in tab order, has a Bulgarian name.
+    void focusableNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("report") << "Text1_0" << "Пояснения и резултат";
+        QTest::newRow("picture") << "Picture1" << "Таблица: кръвни групи на децата според родителите";
+        QTest::newRow("father") << "List1_0" << "Баща кръвна група";
+        QTest::newRow("mother") << "List1_1" << "Майка кръвна група";
+        QTest::newRow("calculate") << "Command1_0" << "Изчисли";
+        QTest::newRow("clear") << "Command1_1" << "Изчисти";
+        QTest::newRow("homozygous") << "Option1_0" << "Хомозиготни";
+        QTest::newRow("heterozygous") << "Option1_1" << "Хетерозиготни";
+    }
+    void focusableNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Driver d;
+        QAccessibleInterface* a = accessible(d, control);
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), name);
+        QVERIFY(a->state().focusable);
+    }
+
+    // Alleles and genotypes are heard as shown, and told where they stand.
+    void gridSpoken()
+    {
+        Driver d;
+        d.choose(0, 3);
+        d.choose(1, 2);
+        const QStringList alleles { "A", "B", "B", "B" };
+        const QStringList cells { "AB", "BB", "AB", "BB" };
+        const QStringList places { "ред 1 (първи алел на майката), колона 1 (първи алел на бащата)",
+            "ред 1 (първи алел на майката), колона 2 (втори алел на бащата)",
+            "ред 2 (втори алел на майката), колона 1 (първи алел на бащата)",
+            "ред 2 (втори алел на майката), колона 2 (втори алел на бащата)" };
+        for (int i = 0; i < 4; ++i) {
+            QAccessibleInterface* label = accessible(d, QStringLiteral("Label2_%1").arg(i));
+            QCOMPARE(label->text(QAccessible::Name), alleles[i]);
+            QCOMPARE(label->text(QAccessible::Description),
+                QStringList({ "Първи алел на бащата", "Втори алел на бащата", "Първи алел на майката", "Втори алел на майката" })[i]);
+            QAccessibleInterface* cell = accessible(d, QStringLiteral("Check1_%1").arg(i));
+            QCOMPARE(cell->text(QAccessible::Name), cells[i]);
+            QCOMPARE(cell->text(QAccessible::Description), QString::fromUtf8("Решетка на Пънет, ") + places[i]);
+        }
+    }
+
+    // The picture's description reads out every row of its table.
+    void pictureDescribed()
+    {
+        Driver d;
+        const QString description = accessible(d, "Picture1")->text(QAccessible::Description);
+        QVERIFY(description.contains(QString::fromUtf8("Родители A и B: деца A – 18,75 %, B – 18,75 %, AB – 56,25 %, 0 – 6,25 %.")));
+        QVERIFY(description.contains(QString::fromUtf8("Родители 0 и 0: деца 0 – 100 %.")));
+        QCOMPARE(description.count(QString::fromUtf8("Родители")), 10);
+    }
+
+    // The report is read line by line: the lines, in order, make up its whole text.
+    void reportByLines()
+    {
+        Driver d;
+        d.choose(0, 1);
+        d.choose(1, 2);
+        d.clickCommand(0);
+        QAccessibleTextInterface* text = accessible(d, "Text1_0")->textInterface();
+        QVERIFY(text);
+        const QString whole = text->text(0, text->characterCount());
+        QCOMPARE(whole, QString::fromUtf8(d.reportBytes()).replace("\r\n", "\n"));
+        QStringList lines;
+        for (int offset = 0; offset < text->characterCount();) {
+            int start = 0, end = 0;
+            lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+            QCOMPARE(start, offset);
+            QVERIFY(end > offset);
+            // A line ends before its line break, if it has one.
+            offset = end < whole.size() && whole[end] == '\n' ? end + 1 : end;
+        }
+        QCOMPARE(lines.join(QString()), QString(whole).remove('\n'));
+        QVERIFY(lines.size() >= 4);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"

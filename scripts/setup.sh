@@ -18,7 +18,7 @@ dpkg-dev
 desktop-file-utils
 appstream
 at-spi2-core
-dbus
+dbus-daemon
 python3-pyatspi
 "
 

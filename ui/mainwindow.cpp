@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -138,15 +137,8 @@ void MainWindow::buildControls()
     fill(grid, formColour);
     for (int i = 0; i < 4; ++i) {
         auto* cell
-            = place(new QCheckBox(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2), 49, 23);
+            = place(new GridCell(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2), 49, 23);
         fill(cell, optionColour);
-        // The grid is disabled so that it takes no input, yet must not look greyed.
-        QPalette palette = cell->palette();
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
-        }
-        cell->setPalette(palette);
     }
     grid->setEnabled(false);
 

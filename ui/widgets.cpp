@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <qdrawutil.h>
 
 namespace morvela {
@@ -40,6 +41,16 @@ void ColourButton::paintEvent(QPaintEvent*)
         focus.backgroundColor = face_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void GridCell::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state |= QStyle::State_Enabled;
+    option.palette.setCurrentColorGroup(QPalette::Active);
+    painter.drawControl(QStyle::CE_CheckBox, option);
 }
 
 PictureBox::PictureBox(QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QColor>
 #include <QFrame>
 #include <QImage>
@@ -36,6 +37,19 @@ protected:
 
 private:
     QColor face_;
+};
+
+// A cell of the Punnett grid: a check box in a disabled frame, so it takes no input and no focus,
+// drawn as an enabled one, since the grid must not look greyed.
+class GridCell final : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture box: its picture unscaled inside a sunken two-pixel border. It takes focus in the

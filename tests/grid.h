@@ -32,5 +32,6 @@ inline QString genotype(const QString& x, const QString& y)
 // father's alleles, rows the mother's.
 inline QStringList cellsOf(const QStringList& a)
 {
-    return { genotype(a[0], a[2]), genotype(a[1], a[2]), genotype(a[0], a[3]), genotype(a[1], a[3]) };
+    return { genotype(a[0], a[2]), genotype(a[1], a[2]), genotype(a[0], a[3]),
+        genotype(a[1], a[3]) };
 }

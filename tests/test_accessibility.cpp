@@ -25,14 +25,22 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("report") << "Text1_0" << "Пояснения и резултат";
-        QTest::newRow("picture") << "Picture1" << "Таблица: кръвни групи на децата според родителите";
-        QTest::newRow("father") << "List1_0" << "Баща кръвна група";
-        QTest::newRow("mother") << "List1_1" << "Майка кръвна група";
-        QTest::newRow("calculate") << "Command1_0" << "Изчисли";
-        QTest::newRow("clear") << "Command1_1" << "Изчисти";
-        QTest::newRow("homozygous") << "Option1_0" << "Хомозиготни";
-        QTest::newRow("heterozygous") << "Option1_1" << "Хетерозиготни";
+        QTest::newRow("report") << "Text1_0"
+                                << "Пояснения и резултат";
+        QTest::newRow("picture") << "Picture1"
+                                 << "Таблица: кръвни групи на децата според родителите";
+        QTest::newRow("father") << "List1_0"
+                                << "Баща кръвна група";
+        QTest::newRow("mother") << "List1_1"
+                                << "Майка кръвна група";
+        QTest::newRow("calculate") << "Command1_0"
+                                   << "Изчисли";
+        QTest::newRow("clear") << "Command1_1"
+                               << "Изчисти";
+        QTest::newRow("homozygous") << "Option1_0"
+                                    << "Хомозиготни";
+        QTest::newRow("heterozygous") << "Option1_1"
+                                      << "Хетерозиготни";
     }
     void focusableNames()
     {
@@ -61,10 +69,12 @@ private slots:
             QAccessibleInterface* label = accessible(d, QStringLiteral("Label2_%1").arg(i));
             QCOMPARE(label->text(QAccessible::Name), alleles[i]);
             QCOMPARE(label->text(QAccessible::Description),
-                QStringList({ "Първи алел на бащата", "Втори алел на бащата", "Първи алел на майката", "Втори алел на майката" })[i]);
+                QStringList({ "Първи алел на бащата", "Втори алел на бащата",
+                    "Първи алел на майката", "Втори алел на майката" })[i]);
             QAccessibleInterface* cell = accessible(d, QStringLiteral("Check1_%1").arg(i));
             QCOMPARE(cell->text(QAccessible::Name), cells[i]);
-            QCOMPARE(cell->text(QAccessible::Description), QString::fromUtf8("Решетка на Пънет, ") + places[i]);
+            QCOMPARE(cell->text(QAccessible::Description),
+                QString::fromUtf8("Решетка на Пънет, ") + places[i]);
         }
     }
 
@@ -73,7 +83,8 @@ private slots:
     {
         Driver d;
         const QString description = accessible(d, "Picture1")->text(QAccessible::Description);
-        QVERIFY(description.contains(QString::fromUtf8("Родители A и B: деца A – 18,75 %, B – 18,75 %, AB – 56,25 %, 0 – 6,25 %.")));
+        QVERIFY(description.contains(QString::fromUtf8(
+            "Родители A и B: деца A – 18,75 %, B – 18,75 %, AB – 56,25 %, 0 – 6,25 %.")));
         QVERIFY(description.contains(QString::fromUtf8("Родители 0 и 0: деца 0 – 100 %.")));
         QCOMPARE(description.count(QString::fromUtf8("Родители")), 10);
     }

@@ -163,7 +163,8 @@ private slots:
         Driver d;
         QApplication::setActiveWindow(d.window.get());
         QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
-        for (const char* name : { "Text1_0", "Picture1", "List1_0", "List1_1", "Command1_0", "Command1_1", "Option1_0" }) {
+        for (const char* name : { "Text1_0", "Picture1", "List1_0", "List1_1", "Command1_0",
+                 "Command1_1", "Option1_0" }) {
             QWidget* w = widget(d, QLatin1String(name));
             widget(d, name == QLatin1String("Text1_0") ? "Picture1" : "Text1_0")->setFocus();
             const QImage without = w->grab().toImage();

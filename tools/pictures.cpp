@@ -113,13 +113,15 @@ int writeIcon(const char* source, const char* path)
 // centred on a transparent square.
 int writePng(const char* source, int size, const char* path)
 {
-    const QImage icon = QImage(QString::fromLocal8Bit(source)).convertToFormat(QImage::Format_ARGB32);
+    const QImage icon
+        = QImage(QString::fromLocal8Bit(source)).convertToFormat(QImage::Format_ARGB32);
     const int factor = icon.isNull() ? 0 : size / icon.width();
     if (factor < 1 || icon.width() != icon.height()) {
         std::fprintf(stderr, "morvela-pictures: cannot make %d px from %s\n", size, source);
         return 1;
     }
-    const QImage scaled = icon.scaled(icon.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage scaled
+        = icon.scaled(icon.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QImage out(size, size, QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     QPainter painter(&out);

@@ -10,30 +10,29 @@ namespace morvela {
 
 namespace {
 
-    QWidget* control(const QWidget* window, const char* name, int index = -1)
-    {
-        const QString id = index < 0
-            ? QLatin1String(name)
-            : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-        return window->findChild<QWidget*>(id);
-    }
+QWidget* control(const QWidget* window, const char* name, int index = -1)
+{
+    const QString id = index < 0 ? QLatin1String(name)
+                                 : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+    return window->findChild<QWidget*>(id);
+}
 
-    // The table picture read out row by row, with the figures it shows.
-    QString tableDescription()
-    {
-        QStringList rows;
-        for (const genetics::TableRow& row : genetics::tableRows()) {
-            QStringList children;
-            for (std::size_t c = 0; c < row.cells.size(); ++c)
-                if (!row.cells[c].empty())
-                    children << QStringLiteral("%1 – %2").arg(
-                        QLatin1String(genetics::groups[genetics::tableColumns[c]]),
-                        QString::fromStdString(row.cells[c]));
-            rows << QString::fromUtf8("Родители %1: деца %2.")
-                        .arg(QString::fromStdString(row.parents), children.join(QLatin1String(", ")));
-        }
-        return rows.join(QLatin1Char(' '));
+// The table picture read out row by row, with the figures it shows.
+QString tableDescription()
+{
+    QStringList rows;
+    for (const genetics::TableRow& row : genetics::tableRows()) {
+        QStringList children;
+        for (std::size_t c = 0; c < row.cells.size(); ++c)
+            if (!row.cells[c].empty())
+                children << QStringLiteral("%1 – %2").arg(
+                    QLatin1String(genetics::groups[genetics::tableColumns[c]]),
+                    QString::fromStdString(row.cells[c]));
+        rows << QString::fromUtf8("Родители %1: деца %2.")
+                    .arg(QString::fromStdString(row.parents), children.join(QLatin1String(", ")));
     }
+    return rows.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -41,7 +40,8 @@ void MainWindow::describeForAccessibility()
 {
     control(this, "Text1", 0)->setAccessibleName(QString::fromUtf8("Пояснения и резултат"));
     QWidget* picture = control(this, "Picture1");
-    picture->setAccessibleName(QString::fromUtf8("Таблица: кръвни групи на децата според родителите"));
+    picture->setAccessibleName(
+        QString::fromUtf8("Таблица: кръвни групи на децата според родителите"));
     picture->setAccessibleDescription(tableDescription());
 
     // Each list is announced with its caption. The caption is also its buddy, so that the label

@@ -26,7 +26,9 @@ void ReportBox::setExactText(const std::string& text)
 
 void ReportBox::display()
 {
-    if (shown_)
+    // Until the box is shown its viewport has no final width, and the text would be laid out
+    // twice.
+    if (shown_ || !isVisible())
         return;
     shown_ = true;
     // Each CR LF (or a lone CR) is shown as one line break.
@@ -34,6 +36,12 @@ void ReportBox::display()
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(shown);
+}
+
+void ReportBox::showEvent(QShowEvent* event)
+{
+    QPlainTextEdit::showEvent(event);
+    display();
 }
 
 } // namespace morvela

@@ -22,6 +22,9 @@ public:
     // Shows the text last assigned, if the box does not show it yet.
     void display();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::string text_;
     bool shown_ = true;

@@ -14,6 +14,21 @@
 
 #include <memory>
 
+// Data rows for every ordered pair of groups under both options: homozygous, father, mother.
+inline void addEveryPair()
+{
+    const char* const names[] = { "0", "A", "B", "AB" };
+    QTest::addColumn<bool>("homozygous");
+    QTest::addColumn<int>("father");
+    QTest::addColumn<int>("mother");
+    for (bool homozygous : { true, false })
+        for (int f = 0; f < 4; ++f)
+            for (int m = 0; m < 4; ++m)
+                QTest::addRow("%s %s x %s", homozygous ? "homozygous" : "heterozygous", names[f],
+                    names[m])
+                    << homozygous << f << m;
+}
+
 struct Driver
 {
     std::unique_ptr<morvela::MainWindow> window = std::make_unique<morvela::MainWindow>();

@@ -51,15 +51,7 @@ private slots:
 
     void choice_data()
     {
-        QTest::addColumn<bool>("homozygous");
-        QTest::addColumn<int>("father");
-        QTest::addColumn<int>("mother");
-        for (bool homozygous : { true, false })
-            for (int f = 0; f < 4; ++f)
-                for (int m = 0; m < 4; ++m)
-                    QTest::addRow("%s %s x %s", homozygous ? "homozygous" : "heterozygous",
-                        qPrintable(groupNames[f]), qPrintable(groupNames[m]))
-                        << homozygous << f << m;
+        addEveryPair();
     }
 
     void choice()

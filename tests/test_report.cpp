@@ -13,15 +13,7 @@ class ReportTest : public QObject
 private slots:
     void report_data()
     {
-        QTest::addColumn<bool>("homozygous");
-        QTest::addColumn<int>("father");
-        QTest::addColumn<int>("mother");
-        for (bool homozygous : { true, false })
-            for (int f = 0; f < 4; ++f)
-                for (int m = 0; m < 4; ++m)
-                    QTest::addRow("%s %s x %s", homozygous ? "homozygous" : "heterozygous",
-                        genetics::groups[f], genetics::groups[m])
-                        << homozygous << f << m;
+        addEveryPair();
     }
 
     void report()

@@ -2,8 +2,6 @@
 
 #include "reportbox.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -55,26 +53,6 @@ std::string QtListBox::item(std::int16_t i) const
 {
     const QListWidgetItem* it = widget_->item(i);
     return it ? it->text().toStdString() : std::string();
-}
-
-std::string QtLabel::caption() const
-{
-    return widget_->text().toStdString();
-}
-
-void QtLabel::setCaption(const std::string& text)
-{
-    widget_->setText(fromUtf8(text));
-}
-
-std::string QtCheckBox::caption() const
-{
-    return widget_->text().toStdString();
-}
-
-void QtCheckBox::setCaption(const std::string& text)
-{
-    widget_->setText(fromUtf8(text));
 }
 
 bool QtOptionButton::value() const

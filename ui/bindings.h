@@ -2,11 +2,12 @@
 
 #include "controls.h"
 
+#include <QCheckBox>
+#include <QLabel>
+
 #include <functional>
 
 class QAbstractButton;
-class QCheckBox;
-class QLabel;
 class QListWidget;
 class QRadioButton;
 
@@ -39,33 +40,26 @@ private:
     bool assigning_ = false;
 };
 
-class QtLabel final : public CaptionControl
+// A caption over a widget that shows a text: the allele labels and the grid cells.
+template <typename W>
+class QtCaption final : public CaptionControl
 {
 public:
-    explicit QtLabel(QLabel* widget)
+    explicit QtCaption(W* widget)
         : widget_(widget)
     {
     }
-    std::string caption() const override;
-    void setCaption(const std::string& text) override;
-
-private:
-    QLabel* widget_;
-};
-
-class QtCheckBox final : public CaptionControl
-{
-public:
-    explicit QtCheckBox(QCheckBox* widget)
-        : widget_(widget)
+    std::string caption() const override { return widget_->text().toStdString(); }
+    void setCaption(const std::string& text) override
     {
+        widget_->setText(QString::fromStdString(text));
     }
-    std::string caption() const override;
-    void setCaption(const std::string& text) override;
 
 private:
-    QCheckBox* widget_;
+    W* widget_;
 };
+using QtLabel = QtCaption<QLabel>;
+using QtCheckBox = QtCaption<QCheckBox>;
 
 class QtOptionButton final : public OptionButton
 {

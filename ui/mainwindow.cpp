@@ -99,7 +99,6 @@ void MainWindow::buildControls()
 {
     auto* report = place(new ReportBox(this), indexed("Text1", 0), 8, 288, 441, 105);
     report->setExactText(texts::introduction);
-    report->display();
     reportBox_ = report;
 
     label(this, indexed("Label1", 0), QString::fromUtf8(texts::heading), Qt::AlignHCenter,
@@ -166,9 +165,9 @@ void MainWindow::buildControls()
     QWidget* order[] = { report, picture, findChild<QWidget*>(indexed("List1", 0)),
         findChild<QWidget*>(indexed("List1", 1)), commands_->button(0), commands_->button(1),
         options_->button(0), options_->button(1) };
+    // Of the two options Qt itself makes only the chosen one a tab stop.
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-    // Qt itself makes only the chosen option of an exclusive group a tab stop.
     report->setFocus();
 }
 

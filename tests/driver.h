@@ -24,8 +24,8 @@ inline void addEveryPair()
     for (bool homozygous : { true, false })
         for (int f = 0; f < 4; ++f)
             for (int m = 0; m < 4; ++m)
-                QTest::addRow("%s %s x %s", homozygous ? "homozygous" : "heterozygous", names[f],
-                    names[m])
+                QTest::addRow(
+                    "%s %s x %s", homozygous ? "homozygous" : "heterozygous", names[f], names[m])
                     << homozygous << f << m;
 }
 
@@ -64,6 +64,13 @@ struct Driver
         QTest::keyClick(l, Qt::Key_Home);
         for (int k = 0; k < group; ++k)
             QTest::keyClick(l, Qt::Key_Down);
+    }
+    // The option first, as a click on it resets both lists, then each parent's group.
+    void choosePair(bool homozygous, int father, int mother) const
+    {
+        clickOption(homozygous ? 0 : 1);
+        choose(0, father);
+        choose(1, mother);
     }
     void clickOption(int i) const
     {

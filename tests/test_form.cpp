@@ -49,10 +49,7 @@ private slots:
         QVERIFY(d.report()->toPlainText().startsWith(QString::fromUtf8("Велимак, в началото")));
     }
 
-    void choice_data()
-    {
-        addEveryPair();
-    }
+    void choice_data() { addEveryPair(); }
 
     void choice()
     {
@@ -60,9 +57,7 @@ private slots:
         QFETCH(int, father);
         QFETCH(int, mother);
         Driver d;
-        d.clickOption(homozygous ? 0 : 1);
-        d.choose(0, father);
-        d.choose(1, mother);
+        d.choosePair(homozygous, father, mother);
 
         const QStringList expected = allelesOf(father, homozygous) + allelesOf(mother, homozygous);
         QCOMPARE(d.alleles(), expected);

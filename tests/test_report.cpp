@@ -11,10 +11,7 @@ class ReportTest : public QObject
     Q_OBJECT
 
 private slots:
-    void report_data()
-    {
-        addEveryPair();
-    }
+    void report_data() { addEveryPair(); }
 
     void report()
     {
@@ -22,9 +19,7 @@ private slots:
         QFETCH(int, father);
         QFETCH(int, mother);
         Driver d;
-        d.clickOption(homozygous ? 0 : 1);
-        d.choose(0, father);
-        d.choose(1, mother);
+        d.choosePair(homozygous, father, mother);
         d.clickCommand(0);
         const QByteArray want
             = QByteArray::fromStdString(expected::report(homozygous, father, mother));

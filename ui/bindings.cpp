@@ -9,13 +9,6 @@
 
 namespace morvela {
 
-namespace {
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-} // namespace
-
 QtListBox::QtListBox(QListWidget* widget)
     : widget_(widget)
 {
@@ -28,7 +21,7 @@ void QtListBox::clear()
 
 void QtListBox::addItem(const std::string& text)
 {
-    widget_->addItem(fromUtf8(text));
+    widget_->addItem(QString::fromStdString(text));
 }
 
 std::int16_t QtListBox::listIndex() const

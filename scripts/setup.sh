@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages that Morvela needs to build, run and test, skipping any that
-# are already there. Runs as root, or through sudo.
+# are already there; with --windows, those that the Windows cross-build needs instead. Runs as
+# root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
 
 packages="
@@ -9,18 +10,43 @@ ninja-build
 g++
 qt6-base-dev
 qt6-base-dev-tools
+qt6-wayland
 libgl-dev
 fonts-liberation2
+file
+dpkg-dev
+valgrind
 xvfb
 xauth
 x11-utils
-dpkg-dev
+weston
 desktop-file-utils
 appstream
 at-spi2-core
 dbus-daemon
 python3-pyatspi
+orca
 "
+windows_packages="
+cmake
+ninja-build
+qt6-base-dev-tools
+dpkg-dev
+g++-mingw-w64-x86-64-posix
+gcc-mingw-w64-x86-64-posix
+mingw-w64-tools
+binutils-mingw-w64-x86-64
+nsis
+zip
+wine
+wine64
+fonts-liberation2
+xvfb
+xauth
+x11-utils
+python3-pefile
+"
+[ "${1:-}" = "--windows" ] && packages=$windows_packages
 
 missing=""
 for p in $packages; do
@@ -30,9 +56,14 @@ for p in $packages; do
 done
 [ -z "$missing" ] && exit 0
 
-echo "Installing:$missing"
+log=${TMPDIR:-/tmp}/morvela-setup.log
+echo "setup: installing$missing (apt's output: $log)"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+if ! { $sudo apt-get update -q && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q \
+    --no-install-recommends $missing; } >"$log" 2>&1; then
+    echo "setup: installing failed; the end of $log:" >&2
+    tail -n 25 "$log" >&2
+    exit 1
+fi

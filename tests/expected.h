@@ -1,52 +1,39 @@
 #pragma once
 
-// The report as it must read, built from the genetic model and the layout rules of the result
-// line, independently of the program's fixed texts.
+// The report as it must read, independently of the program's fixed texts.
 
-#include "genetics.h"
-
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace expected {
 
-// "6.25%" above zero, "0%" at zero.
-inline std::string share(genetics::Fraction f)
+// The ten result lines as literal texts, one for each unordered pair of group indices: checked
+// this way, a fault that a computed line would share with the program cannot hide.
+struct ResultRow
 {
-    return f.isZero() ? std::string("0%") : genetics::percent(f) + "%";
-}
+    int first;
+    int second;
+    const char* line;
+};
+inline constexpr ResultRow resultRows[] = {
+    { 0, 0, "0 = 100.00%;   A = B = AB = 0%" },
+    { 1, 1, "A = 93.75%;   0 = 6.25%;  B = AB = 0%" },
+    { 2, 2, "B = 93.75%;   0 = 6.25%;  A = AB = 0%" },
+    { 3, 3, "A = 25.00%;   B = 25.00%;  AB = 50.00%;  0 = 0%" },
+    { 0, 1, "A = 75.00%;   0 = 25.00%;  B = AB = 0%" },
+    { 0, 2, "B = 75.00%;   0 = 25.00%;  A = AB = 0%" },
+    { 0, 3, "A = 50.00%;   B = 50.00%;  0 = AB = 0%" },
+    { 1, 2, "A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%" },
+    { 1, 3, "A = 50.00%;   B = 12.50%;  AB = 37.50%;  0 = 0%" },
+    { 2, 3, "A = 12.50%;   B = 50.00%;  AB = 37.50%;  0 = 0%" },
+};
 
 inline std::string resultLine(int father, int mother)
 {
-    using genetics::groups;
-    const auto p = genetics::offspring(father, mother);
-    std::vector<std::string> entries;
-    if (!p[3].isZero()) {
-        // Where AB can occur: A, B, AB and 0, one entry each.
-        for (int g : { 1, 2, 3, 0 })
-            entries.push_back(std::string(groups[g]) + " = " + share(p[g]));
-    } else {
-        // Otherwise the groups that occur, larger share first (A before B when equal), then one
-        // entry for all that cannot occur, in the order 0, A, B, AB.
-        std::vector<int> occurring;
-        for (int g : { 1, 2, 0 })
-            if (!p[g].isZero())
-                occurring.push_back(g);
-        std::stable_sort(
-            occurring.begin(), occurring.end(), [&](int x, int y) { return p[y] < p[x]; });
-        for (int g : occurring)
-            entries.push_back(std::string(groups[g]) + " = " + share(p[g]));
-        std::string none;
-        for (int g : { 0, 1, 2, 3 })
-            if (p[g].isZero())
-                none += std::string(groups[g]) + " = ";
-        entries.push_back(none + "0%");
-    }
-    std::string line = entries[0];
-    for (std::size_t k = 1; k < entries.size(); ++k)
-        line += (k == 1 ? ";   " : ";  ") + entries[k];
-    return line;
+    for (const ResultRow& row : resultRows)
+        if ((row.first == father && row.second == mother)
+            || (row.first == mother && row.second == father))
+            return row.line;
+    return {};
 }
 
 inline std::string caveat(bool homozygous)
@@ -59,7 +46,7 @@ inline std::string caveat(bool homozygous)
 
 inline std::string report(bool homozygous, int father, int mother)
 {
-    using genetics::groups;
+    const char* const groups[] = { "0", "A", "B", "AB" };
     return caveat(homozygous) + "При кръвна група родители: " + groups[father] + " и "
         + groups[mother] + " вероятност: \r\n" + resultLine(father, mother) + "\r\n";
 }

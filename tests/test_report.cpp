@@ -83,12 +83,16 @@ private slots:
         d.list(1)->setCurrentRow(-1);
         d.clickCommand(0);
         QCOMPARE(d.reportBytes(), QByteArray::fromStdString(expected::caveat(false)));
+        // What the box shows, not only what it holds.
+        QCOMPARE(d.report()->toPlainText(),
+            QString::fromStdString(expected::caveat(false)).replace("\r\n", "\n"));
         QCOMPARE(d.errors.size(), 1);
         QVERIFY2(d.errors[0].contains(QString::fromUtf8("„Изчисли“")), qPrintable(d.errors[0]));
         QVERIFY2(d.errors[0].contains(QLatin1String("-1")), qPrintable(d.errors[0]));
 
         d.clickCommand(1);
         QCOMPARE(d.reportBytes(), QByteArray());
+        QCOMPARE(d.report()->toPlainText(), QString());
         d.choose(0, 1);
         d.clickCommand(0);
         QCOMPARE(d.reportBytes(), QByteArray::fromStdString(expected::report(false, 1, 0)));

@@ -1,0 +1,56 @@
+#!/bin/bash
+# Cross-builds Qt 6.4.2 (Core, Gui, Widgets, Test and the windows platform plugin) for 64-bit
+# Windows from Debian's own qt6-base source package, once, into a cache outside any build tree.
+# Called by windows.sh; prints the Qt prefix on its last line. A ready cache returns at once.
+# Usage: windows-qt.sh CACHE_DIR
+set -euo pipefail
+cache=${1:?cache folder}
+prefix=$cache/qt-6.4.2-mingw-w64
+here=$(cd "$(dirname "$0")/.." && pwd)
+log=$cache/qt-build.log
+
+if [[ -f $prefix/.complete ]]; then
+    echo "$prefix"
+    exit 0
+fi
+mkdir -p "$cache"
+work=$(mktemp -d "$cache/work.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+echo "windows-qt: building Qt for Windows once (about 35 minutes on 2 free cores); log: $log" >&2
+: >"$log"
+
+# The archive serves source packages too, but a minimal root lists only binary ones.
+if ! apt-get source --download-only -qq --print-uris qt6-base >/dev/null 2>&1; then
+    sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1 >"$work/mirror"
+    [[ -s $work/mirror ]] || awk '/^deb /{print $2; exit}' /etc/apt/sources.list >"$work/mirror"
+    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+        "$(cat "$work/mirror")" >/etc/apt/sources.list.d/morvela-source.sources
+    apt-get update -qq >>"$log" 2>&1
+fi
+(cd "$work" && apt-get source --download-only -qq qt6-base >>"$log" 2>&1 \
+    && dpkg-source -x qt6-base_*.dsc src >>"$log" 2>&1)
+src=$work/src
+
+# Without Direct2D, 6.4.2's Gui leaves out the DirectWrite font database that the windows plugin
+# still uses whenever directwrite3 is on: require both where the plugin uses it.
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
+grep -q 'directwrite3) && QT_CONFIG(direct2d)' "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
+
+mkdir "$work/build"
+cd "$work/build"
+{
+    "$src/configure" -prefix "$prefix" -release -shared -opensource -confirm-license \
+        -nomake examples -nomake tests -qt-host-path /usr -xplatform win32-g++ \
+        -no-opengl -no-dbus -no-icu -no-zstd \
+        -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion \
+        -no-feature-network -no-feature-sql -no-feature-concurrent -no-feature-xml \
+        -no-feature-printsupport -no-feature-vulkan -no-feature-direct2d \
+        -no-feature-tabletevent -- \
+        -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    cmake --build . --parallel "$(nproc)"
+    cmake --install . --strip
+} >>"$log" 2>&1 || { echo "windows-qt: the Qt build failed; the end of $log:" >&2; tail -n 30 "$log" >&2; exit 1; }
+touch "$prefix/.complete"
+echo "$prefix"

@@ -103,28 +103,39 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("Text1(0)") << "Text1_0" << "Morvela" << QRect(8, 288, 441, 105);
-        QTest::newRow("Label1(0)") << "Label1_0" << "Morvela" << QRect(88, 0, 281, 20);
-        QTest::newRow("Picture1") << "Picture1" << "Morvela" << QRect(8, 32, 239, 255);
-        QTest::newRow("List1(0)") << "List1_0" << "Morvela" << QRect(400, 32, 49, 23);
-        QTest::newRow("Label1(1)") << "Label1_1" << "Morvela" << QRect(256, 32, 145, 23);
-        QTest::newRow("List1(1)") << "List1_1" << "Morvela" << QRect(400, 56, 49, 23);
-        QTest::newRow("Label1(2)") << "Label1_2" << "Morvela" << QRect(256, 56, 145, 23);
-        QTest::newRow("Command1(0)") << "Command1_0" << "Morvela" << QRect(256, 256, 73, 25);
-        QTest::newRow("Command1(1)") << "Command1_1" << "Morvela" << QRect(376, 256, 73, 25);
-        QTest::newRow("Label2(0)") << "Label2_0" << "Morvela" << QRect(304, 168, 49, 23);
-        QTest::newRow("Label2(1)") << "Label2_1" << "Morvela" << QRect(360, 168, 49, 23);
-        QTest::newRow("Label2(2)") << "Label2_2" << "Morvela" << QRect(256, 192, 49, 23);
-        QTest::newRow("Label2(3)") << "Label2_3" << "Morvela" << QRect(256, 224, 49, 23);
-        QTest::newRow("Frame1") << "Frame1" << "Morvela" << QRect(304, 192, 113, 57);
-        QTest::newRow("Check1(0)") << "Check1_0" << "Frame1" << QRect(0, 0, 49, 23);
-        QTest::newRow("Check1(1)") << "Check1_1" << "Frame1" << QRect(56, 0, 49, 23);
-        QTest::newRow("Check1(2)") << "Check1_2" << "Frame1" << QRect(0, 32, 49, 23);
-        QTest::newRow("Check1(3)") << "Check1_3" << "Frame1" << QRect(56, 32, 49, 23);
-        QTest::newRow("Label1(3)") << "Label1_3" << "Morvela" << QRect(288, 144, 145, 20);
-        QTest::newRow("Frame2") << "Frame2" << "Morvela" << QRect(288, 88, 137, 49);
-        QTest::newRow("Option1(0)") << "Option1_0" << "Frame2" << QRect(8, 0, 129, 25);
-        QTest::newRow("Option1(1)") << "Option1_1" << "Frame2" << QRect(8, 24, 129, 25);
+        const struct
+        {
+            const char* row;
+            const char* name;
+            const char* container;
+            QRect rect;
+        } controls[] = {
+            { "Text1(0)", "Text1_0", "Morvela", { 8, 288, 441, 105 } },
+            { "Label1(0)", "Label1_0", "Morvela", { 88, 0, 281, 20 } },
+            { "Picture1", "Picture1", "Morvela", { 8, 32, 239, 255 } },
+            { "List1(0)", "List1_0", "Morvela", { 400, 32, 49, 23 } },
+            { "Label1(1)", "Label1_1", "Morvela", { 256, 32, 145, 23 } },
+            { "List1(1)", "List1_1", "Morvela", { 400, 56, 49, 23 } },
+            { "Label1(2)", "Label1_2", "Morvela", { 256, 56, 145, 23 } },
+            { "Command1(0)", "Command1_0", "Morvela", { 256, 256, 73, 25 } },
+            { "Command1(1)", "Command1_1", "Morvela", { 376, 256, 73, 25 } },
+            { "Label2(0)", "Label2_0", "Morvela", { 304, 168, 49, 23 } },
+            { "Label2(1)", "Label2_1", "Morvela", { 360, 168, 49, 23 } },
+            { "Label2(2)", "Label2_2", "Morvela", { 256, 192, 49, 23 } },
+            { "Label2(3)", "Label2_3", "Morvela", { 256, 224, 49, 23 } },
+            { "Frame1", "Frame1", "Morvela", { 304, 192, 113, 57 } },
+            { "Check1(0)", "Check1_0", "Frame1", { 0, 0, 49, 23 } },
+            { "Check1(1)", "Check1_1", "Frame1", { 56, 0, 49, 23 } },
+            { "Check1(2)", "Check1_2", "Frame1", { 0, 32, 49, 23 } },
+            { "Check1(3)", "Check1_3", "Frame1", { 56, 32, 49, 23 } },
+            { "Label1(3)", "Label1_3", "Morvela", { 288, 144, 145, 20 } },
+            { "Frame2", "Frame2", "Morvela", { 288, 88, 137, 49 } },
+            { "Option1(0)", "Option1_0", "Frame2", { 8, 0, 129, 25 } },
+            { "Option1(1)", "Option1_1", "Frame2", { 8, 24, 129, 25 } },
+        };
+        for (const auto& c : controls)
+            QTest::newRow(c.row) << QString::fromLatin1(c.name) << QString::fromLatin1(c.container)
+                                 << c.rect;
     }
     void geometry()
     {

@@ -3,12 +3,16 @@
 //             the bare window draws one line in its font, so that both load the font;
 //   memory:   resident set once idle;
 //   handlers: one list selection and one report, median over many.
-// Run it on the platform to be measured, e.g. under xvfb-run. Usage: morvela-benchmark [runs]
+// With --instructions, instead: the instructions executed from process start to the first paint,
+// counted by valgrind's callgrind, which the shared machine's load does not sway.
+// Run it on the platform to be measured, e.g. under xvfb-run.
+// Usage: morvela-benchmark [runs] | morvela-benchmark --instructions [runs]
 
 #include "mainwindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
@@ -53,15 +57,22 @@ qint64 residentKiB()
     return 0;
 }
 
-// Prints the time of the first paint once it has been drawn, then the memory after a short idle.
+// Prints the time of the first paint once it has been drawn, then the memory after a short idle;
+// or, when counting instructions, ends the process as soon as the paint is done.
 class FirstPaint final : public QObject
 {
 public:
+    explicit FirstPaint(bool exitAtPaint)
+        : exitAtPaint_(exitAtPaint)
+    {
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [this] {
+                if (exitAtPaint_)
+                    std::_Exit(0);
                 std::printf("painted %lld\n", static_cast<long long>(monotonicNanoseconds()));
                 QTimer::singleShot(500, [] {
                     std::printf("resident %lld\n", static_cast<long long>(residentKiB()));
@@ -74,6 +85,7 @@ public:
     }
 
 private:
+    bool exitAtPaint_;
     bool seen_ = false;
 };
 
@@ -90,10 +102,10 @@ protected:
 };
 
 // A child process: one window, shown as the program shows its own.
-int startWindow(int argc, char* argv[], bool bare)
+int startWindow(int argc, char* argv[], bool bare, bool exitAtPaint)
 {
     QApplication app(argc, argv);
-    FirstPaint probe;
+    FirstPaint probe(exitAtPaint);
     std::unique_ptr<QWidget> window;
     if (bare) {
         window = std::make_unique<BareWindow>();
@@ -141,6 +153,54 @@ StartUp measureStart(const QString& which)
     return result;
 }
 
+// Instructions from process start to the first paint of one window, counted by callgrind.
+double instructions(const QString& which)
+{
+    const QString out = QDir::temp().filePath(
+        QStringLiteral("morvela-callgrind-%1.out").arg(QCoreApplication::applicationPid()));
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral("valgrind"),
+        { QStringLiteral("--tool=callgrind"), QStringLiteral("--quiet"),
+            QStringLiteral("--callgrind-out-file=") + out, QCoreApplication::applicationFilePath(),
+            QStringLiteral("--start"), which, QStringLiteral("--exit-at-paint") });
+    if (!child.waitForFinished(300000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "morvela-benchmark: the %s window did not start under valgrind%s\n",
+            qPrintable(which),
+            child.error() == QProcess::FailedToStart ? " (is valgrind installed?)" : "");
+        std::exit(1);
+    }
+    QFile file(out);
+    double total = 0;
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.startsWith("totals: ") || line.startsWith("summary: "))
+                total = line.mid(line.indexOf(' ') + 1).trimmed().toDouble();
+    file.remove();
+    if (total <= 0) {
+        std::fprintf(
+            stderr, "morvela-benchmark: callgrind counted nothing for %s\n", qPrintable(which));
+        std::exit(1);
+    }
+    return total;
+}
+
+int countInstructions(int runs)
+{
+    std::vector<double> morvela, bare;
+    for (int k = 0; k < runs; ++k) {
+        morvela.push_back(instructions(QStringLiteral("morvela")));
+        bare.push_back(instructions(QStringLiteral("bare")));
+    }
+    const double m = median(morvela) / 1e6, b = median(bare) / 1e6;
+    std::printf(
+        "platform %s, %d callgrind runs each\n", qPrintable(QGuiApplication::platformName()), runs);
+    std::printf("%-30s %10s %10s %8s %8s\n", "measure", "Morvela", "bare", "ratio", "goal");
+    std::printf("%-30s %10.1f %10.1f %8.3f %8s\n", "instructions to first paint, M", m, b, m / b,
+        "<= 1.10");
+    return 0;
+}
+
 template <typename Action> double medianMilliseconds(int times, Action action)
 {
     std::vector<double> samples;
@@ -157,10 +217,13 @@ template <typename Action> double medianMilliseconds(int times, Action action)
 
 int main(int argc, char* argv[])
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--start")
-        return startWindow(argc, argv, QByteArray(argv[2]) == "bare");
+    if (argc >= 3 && QByteArray(argv[1]) == "--start")
+        return startWindow(argc, argv, QByteArray(argv[2]) == "bare",
+            argc > 3 && QByteArray(argv[3]) == "--exit-at-paint");
 
     QApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--instructions")
+        return countInstructions(argc > 2 ? std::max(1, QByteArray(argv[2]).toInt()) : 3);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 21;
 
     // One discarded pair warms the page cache; then the two alternate, so that a disturbance of

@@ -347,7 +347,7 @@ private slots:
 
         const QImage icon = d.window->windowIcon().pixmap(32, 32).toImage().convertToFormat(
             QImage::Format_ARGB32);
-        const QImage xpm = QImage(QStringLiteral(":/pictures/morvela.xpm"))
+        const QImage xpm = QImage(QStringLiteral(MORVELA_PICTURES "/morvela.xpm"))
                                .convertToFormat(QImage::Format_ARGB32);
         const QImage ico = QImage(QStringLiteral(MORVELA_PICTURES "/morvela.ico"))
                                .convertToFormat(QImage::Format_ARGB32);

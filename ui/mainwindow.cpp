@@ -14,6 +14,9 @@
 #include <QStyle>
 
 #include <future>
+
+// The icon's XPM is C source: compiled in, it is read without the image plugins' machinery.
+#include "pictures/morvela.xpm"
 #include <utility>
 
 namespace morvela {
@@ -81,8 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Decoding the pictures takes about as long as building the controls: do it alongside, on
     // another core.
     auto pictures = std::async(std::launch::async, [] {
-        return std::pair(QImage(QStringLiteral(":/pictures/table.jpg")),
-            QImage(QStringLiteral(":/pictures/morvela.xpm")));
+        return std::pair(QImage(QStringLiteral(":/pictures/table.jpg")), QImage(morvela_icon));
     });
     buildControls();
     bindControls();

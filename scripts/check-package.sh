@@ -15,6 +15,7 @@ version=$(dpkg-deb -f "$deb" Version)
 [ "$version" = "1.0.0.0" ] || fail "package version is $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$depends" | grep -q "fonts-liberation2" || fail "no dependency on the serif font: $depends"
+echo "$depends" | grep -q "qt6-wayland" || fail "no dependency on the Wayland platform plugin: $depends"
 echo "$depends" | grep -q "libqt6widgets6" || fail "no library dependencies from shlibdeps: $depends"
 
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$(realpath "$deb")" >/dev/null

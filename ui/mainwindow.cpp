@@ -29,6 +29,37 @@ const QColor labelColour(0xFF, 0xC0, 0x80);
 const QColor calculateColour(0x00, 0xFF, 0x00);
 const QColor clearColour(0xFF, 0x00, 0x00);
 
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText).lightness()
+        > palette.color(QPalette::Window).lightness();
+}
+
+// Qt's own light system colours, those of a light desktop.
+QPalette classicLightPalette()
+{
+    const QColor window(239, 239, 239);
+    const QColor dark = window.darker(150);
+    const QColor mid = window.darker(130);
+    QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+    palette.setColor(QPalette::Midlight, mid.lighter(110));
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::Shadow, dark.darker(135));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    const QColor disabledText(190, 190, 190);
+    for (auto role : { QPalette::Text, QPalette::WindowText, QPalette::ButtonText })
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, window);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+    return palette;
+}
+
 template <typename W> W* place(W* widget, const QString& name, int x, int y, int width, int height)
 {
     widget->setObjectName(name);
@@ -69,6 +100,10 @@ MainWindow::MainWindow(QWidget* parent)
     // square check boxes. Qt's Windows style draws it, at far less cost than Fusion.
     if (QApplication::style()->name() != QLatin1String("windows"))
         QApplication::setStyle(QStringLiteral("Windows"));
+    // The captions stand on fixed light backgrounds: under a dark desktop theme they would turn
+    // light on light. The window keeps the light system colours it was laid out against.
+    if (isDark(QApplication::palette()))
+        setPalette(classicLightPalette());
     setObjectName(QStringLiteral("Morvela"));
     setWindowTitle(QString::fromUtf8(texts::publisher) + QLatin1String("  ")
         + QString::fromUtf8(texts::title));
@@ -249,6 +284,8 @@ std::unique_ptr<MainWindow> showMainWindow()
 {
     QApplication::setApplicationName(QStringLiteral("Morvela"));
     QApplication::setApplicationVersion(QStringLiteral(MORVELA_VERSION_TEXT));
+    // A Wayland desktop finds the window's icon and name through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVELA_APP_ID));
     auto window = std::make_unique<MainWindow>();
     QApplication::setWindowIcon(window->windowIcon());
     const QRect screen = window->screen()->availableGeometry();

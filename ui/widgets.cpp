@@ -1,11 +1,65 @@
 #include "widgets.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <qdrawutil.h>
 
 namespace morvela {
+
+namespace {
+
+// The classic style insets a scroll bar's arrow four pixels inside its button: in a list one item
+// high the buttons are 9 pixels tall, and nothing is left of the arrow. Draw it 7 by 4 instead.
+class SmallArrowStyle final : public QProxyStyle
+{
+public:
+    // Over the application's style: without a name, a proxy would take the platform's default.
+    SmallArrowStyle()
+        : QProxyStyle(QApplication::style()->name())
+    {
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const bool vertical = element == PE_IndicatorArrowUp || element == PE_IndicatorArrowDown;
+        if (!vertical || option->rect.height() >= 4) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QPoint centre = option->rect.center();
+        const QColor ink = option->palette.color(QPalette::ButtonText);
+        for (int row = 0; row < 4; ++row) {
+            const int half = element == PE_IndicatorArrowUp ? row : 3 - row;
+            painter->fillRect(centre.x() - half, centre.y() - 2 + row, 2 * half + 1, 1, ink);
+        }
+    }
+};
+
+} // namespace
+
+GroupList::GroupList(QWidget* parent)
+    : QListWidget(parent)
+{
+    auto* arrows = new SmallArrowStyle;
+    arrows->setParent(this);
+    verticalScrollBar()->setStyle(arrows);
+}
+
+void GroupList::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    // The style's dotted line is lost on the selected item's blue: frame the list's inside.
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Text), 2));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    }
+}
 
 QItemSelectionModel::SelectionFlags GroupList::selectionCommand(
     const QModelIndex& index, const QEvent*) const

@@ -11,16 +11,19 @@ namespace morvela {
 
 // A single-selection list that can never be left without a selection by the user: Qt's
 // SingleSelection lets Ctrl+click or Ctrl+Space deselect, a list box does not.
+// It shows one item of its own height, with the scroll-bar arrows drawn small enough to fit, and a
+// keyboard focus that is plain to see.
 class GroupList final : public QListWidget
 {
     Q_OBJECT
 
 public:
-    using QListWidget::QListWidget;
+    explicit GroupList(QWidget* parent = nullptr);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A command button in graphical style: its whole face, bevel aside, has its own colour whatever

@@ -45,6 +45,9 @@ xvfb
 xauth
 x11-utils
 python3-pefile
+xdotool
+xclip
+imagemagick
 "
 [ "${1:-}" = "--windows" ] && packages=$windows_packages
 

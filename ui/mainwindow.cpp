@@ -29,6 +29,14 @@ const QColor labelColour(0xFF, 0xC0, 0x80);
 const QColor calculateColour(0x00, 0xFF, 0x00);
 const QColor clearColour(0xFF, 0x00, 0x00);
 
+// The pictures are decoded on a second core while the controls are built. Under Wine the JPEG
+// plugin crashes when it is loaded off the GUI thread, so Windows decodes them when they are needed.
+#ifdef Q_OS_WIN
+constexpr auto pictureDecoding = std::launch::deferred;
+#else
+constexpr auto pictureDecoding = std::launch::async;
+#endif
+
 bool isDark(const QPalette& palette)
 {
     return palette.color(QPalette::WindowText).lightness()
@@ -116,9 +124,8 @@ MainWindow::MainWindow(QWidget* parent)
     QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     setFont(font);
-    // Decoding the pictures takes about as long as building the controls: do it alongside, on
-    // another core.
-    auto pictures = std::async(std::launch::async, [] {
+    // Decoding the pictures takes about as long as building the controls: do it alongside.
+    auto pictures = std::async(pictureDecoding, [] {
         return std::pair(QImage(QStringLiteral(":/pictures/table.jpg")), QImage(morvela_icon));
     });
     buildControls();

@@ -19,6 +19,7 @@ valgrind
 xvfb
 xauth
 x11-utils
+xdotool
 weston
 desktop-file-utils
 appstream
@@ -44,6 +45,7 @@ fonts-liberation2
 xvfb
 xauth
 x11-utils
+xdotool
 python3-pefile
 xdotool
 xclip

@@ -53,6 +53,40 @@ private slots:
         QVERIFY(a->state().focusable);
     }
 
+    // What is said after each action, without moving the focus, through a notification.
+    void announcements_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("heterozygous A for the father")
+            << "choose"
+            << "Баща, група A: алели A и 0. Решетка на Пънет: A0, 00, A0, 00.";
+        QTest::newRow("report") << "calculate"
+                                << "При кръвна група родители: A и 0 вероятност:  A = 75.00%;   "
+                                   "0 = 25.00%;  B = AB = 0%";
+        QTest::newRow("clear") << "clear"
+                               << "Хетерозиготни. Формата е изчистена: двамата родители са с група "
+                                  "0, алелите са 0 и 0, отчетът е празен.";
+    }
+    void announcements()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, said);
+        Driver d;
+        d.clickOption(1);
+        d.choose(0, 1);
+        QPushButton* button = d.command(action == "clear" ? 1 : 0);
+        button->setFocus();
+        if (action != "choose")
+            QTest::keyClick(button, Qt::Key_Space);
+        QAccessibleInterface* announcer = accessible(d, "Announcer");
+        QCOMPARE(announcer->role(), QAccessible::Notification);
+        QCOMPARE(announcer->text(QAccessible::Name), said);
+        QCOMPARE(accessible(d, "Picture1")->role(), QAccessible::Graphic);
+        // The focus stays where the pupil put it.
+        QCOMPARE(QApplication::focusWidget(), button);
+    }
+
     // Alleles and genotypes are heard as shown, and told where they stand.
     void gridSpoken()
     {

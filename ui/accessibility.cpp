@@ -1,9 +1,13 @@
 // What a screen reader says of the window's controls, beyond their visible captions.
 
+#include "announcer.h"
 #include "mainwindow.h"
+#include "widgets.h"
 
 #include "tabletext.h"
 
+#include <QAccessibleWidget>
+#include <QButtonGroup>
 #include <QLabel>
 
 namespace morvela {
@@ -34,10 +38,83 @@ QString tableDescription()
     return rows.join(QLatin1Char(' '));
 }
 
+// The picture is an image to a screen reader, and the announcer a notification.
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && className == QLatin1String("morvela::PictureBox"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (widget && className == QLatin1String("morvela::Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
+
+// Qt tells a screen reader that a list took the focus and says nothing of its chosen item, so
+// Orca says only "list with 4 items". Tell it instead that the chosen item took the focus: Orca
+// then names the list, its size and the item, as for a list of any other toolkit.
+void focusOnChosenItem(QAccessibleEvent* event)
+{
+    auto* list = event->type() == QAccessible::Focus && event->child() < 0
+        ? qobject_cast<GroupList*>(event->object())
+        : nullptr;
+    QAccessible::installUpdateHandler(nullptr);
+    if (list && list->currentRow() >= 0) {
+        QAccessibleEvent item(list, QAccessible::Focus);
+        item.setChild(list->currentRow());
+        QAccessible::updateAccessibility(&item);
+    } else {
+        QAccessible::updateAccessibility(event);
+    }
+    QAccessible::installUpdateHandler(focusOnChosenItem);
+}
+
+QString captions(const std::array<std::unique_ptr<QtLabel>, 4>& labels, int from, int count)
+{
+    QStringList out;
+    for (int i = from; i < from + count; ++i)
+        out << QString::fromStdString(labels[static_cast<std::size_t>(i)]->caption());
+    return out.join(QString::fromUtf8(" и "));
+}
+
 } // namespace
+
+void MainWindow::announceChoice(int parent)
+{
+    QStringList cells;
+    for (const auto& cell : cells_)
+        cells << QString::fromStdString(cell->caption());
+    auto* list = qobject_cast<QListWidget*>(control(this, "List1", parent));
+    announcer_->announce(
+        QString::fromUtf8("%1, група %2: алели %3. Решетка на Пънет: %4.")
+            .arg(QString::fromUtf8(parent == 0 ? "Баща" : "Майка"),
+                list->currentItem() ? list->currentItem()->text() : QString(),
+                captions(alleles_, 2 * parent, 2), cells.join(QLatin1String(", "))));
+}
+
+void MainWindow::announceReport()
+{
+    // The heading and the result line, as the box shows them.
+    const QStringList lines
+        = QString::fromStdString(report_->text()).split(QLatin1String("\r\n"), Qt::SkipEmptyParts);
+    announcer_->announce(lines.mid(qMax(0, lines.size() - 2)).join(QLatin1Char(' ')));
+}
+
+void MainWindow::announceReset()
+{
+    announcer_->announce(QString::fromUtf8("%1. Формата е изчистена: двамата родители са с група "
+                                           "0, алелите са 0 и 0, отчетът е празен.")
+                             .arg(options_->checkedButton()->text()));
+}
 
 void MainWindow::describeForAccessibility()
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        QAccessible::installUpdateHandler(focusOnChosenItem);
+        return true;
+    }();
+    Q_UNUSED(installed);
+
     control(this, "Text1", 0)->setAccessibleName(QString::fromUtf8("Пояснения и резултат"));
     QWidget* picture = control(this, "Picture1");
     picture->setAccessibleName(

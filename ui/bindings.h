@@ -41,8 +41,7 @@ private:
 };
 
 // A caption over a widget that shows a text: the allele labels and the grid cells.
-template <typename W>
-class QtCaption final : public CaptionControl
+template <typename W> class QtCaption final : public CaptionControl
 {
 public:
     explicit QtCaption(W* widget)

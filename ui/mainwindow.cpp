@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "announcer.h"
 #include "layouttexts.h"
 #include "reportbox.h"
 #include "widgets.h"
@@ -30,7 +31,8 @@ const QColor calculateColour(0x00, 0xFF, 0x00);
 const QColor clearColour(0xFF, 0x00, 0x00);
 
 // The pictures are decoded on a second core while the controls are built. Under Wine the JPEG
-// plugin crashes when it is loaded off the GUI thread, so Windows decodes them when they are needed.
+// plugin crashes when it is loaded off the GUI thread, so Windows decodes them when they are
+// needed.
 #ifdef Q_OS_WIN
 constexpr auto pictureDecoding = std::launch::deferred;
 #else
@@ -213,6 +215,7 @@ void MainWindow::buildControls()
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     report->setFocus();
+    announcer_ = new Announcer(this);
 }
 
 void MainWindow::bindControls()
@@ -241,22 +244,29 @@ void MainWindow::bindControls()
         list->setClickHandler([this, index] { form_->List1_Click(index); });
         connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged, this,
             [this, list, index] {
-                if (!list->assigning())
-                    dispatch(QString::fromUtf8("Изборът на кръвна група"),
-                        [this, index] { form_->List1_Click(index); });
+                if (!list->assigning()
+                    && dispatch(QString::fromUtf8("Изборът на кръвна група"),
+                        [this, index] { form_->List1_Click(index); }))
+                    announceChoice(index);
             });
     }
     connect(options_, &QButtonGroup::idClicked, this, [this](int id) {
-        dispatch(QString::fromUtf8("Изборът на алели"),
-            [this, id] { form_->Option1_Click(static_cast<std::int16_t>(id)); });
+        if (dispatch(QString::fromUtf8("Изборът на алели"),
+                [this, id] { form_->Option1_Click(static_cast<std::int16_t>(id)); }))
+            announceReset();
     });
     connect(commands_, &QButtonGroup::idClicked, this, [this](int id) {
-        dispatch(QString::fromUtf8("Бутонът „%1“").arg(commands_->button(id)->text()),
-            [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); });
+        if (!dispatch(QString::fromUtf8("Бутонът „%1“").arg(commands_->button(id)->text()),
+                [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); }))
+            return;
+        if (id == 0)
+            announceReport();
+        else if (id == 1)
+            announceReset();
     });
 }
 
-void MainWindow::dispatch(const QString& action, const std::function<void()>& handler)
+bool MainWindow::dispatch(const QString& action, const std::function<void()>& handler)
 {
     QString failure;
     try {
@@ -273,6 +283,7 @@ void MainWindow::dispatch(const QString& action, const std::function<void()>& ha
     reportBox_->display();
     if (!failure.isEmpty())
         reportError(failure);
+    return failure.isEmpty();
 }
 
 void MainWindow::reportError(const QString& message)

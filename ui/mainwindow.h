@@ -12,8 +12,9 @@
 class QButtonGroup;
 
 namespace morvela {
+class Announcer;
 class ReportBox;
-}
+} // namespace morvela
 
 namespace morvela {
 
@@ -37,12 +38,17 @@ private:
     void bindControls();
     void describeForAccessibility();
     // Runs one handler for the event loop: an error stops the handler, is reported, and the
-    // window goes on with what had been assigned.
-    void dispatch(const QString& action, const std::function<void()>& handler);
+    // window goes on with what had been assigned. True when the handler ran to its end.
+    bool dispatch(const QString& action, const std::function<void()>& handler);
     void reportError(const QString& message);
+    // What a screen reader says after each action, as the window shows it.
+    void announceChoice(int parent);
+    void announceReport();
+    void announceReset();
 
     ErrorReporter reporter_;
     ReportBox* reportBox_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QButtonGroup* options_ = nullptr;
     QButtonGroup* commands_ = nullptr;
     std::array<std::unique_ptr<QtListBox>, 2> lists_;

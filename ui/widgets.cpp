@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
@@ -58,6 +59,18 @@ void GroupList::paintEvent(QPaintEvent* event)
         QPainter painter(viewport());
         painter.setPen(QPen(palette().color(QPalette::Text), 2));
         painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void GroupList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // Qt's list view tells a screen reader that the focus moved to the new item even when the
+    // program chose it, as a reset does: that would carry the reader off the button pressed.
+    QAbstractItemView::currentChanged(current, previous);
+    if (hasFocus() && current.isValid() && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -1,0 +1,18 @@
+#!/bin/bash
+# The lesson as a blind pupil does it: Orca, the GNOME screen reader, on a private session and
+# accessibility bus, and the program driven by the keyboard. Run under xvfb-run with the program
+# as the argument; orca_lesson.py checks what Orca says.
+set -u
+program=$1
+here=$(dirname "$0")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A home of its own, so that no one's Orca settings change what it says.
+export HOME=$work
+exec dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    launcher=$!
+    /usr/bin/python3 "$1" "$0" "$HOME/orca.log"
+    status=$?
+    kill $launcher 2>/dev/null
+    exit $status' "$program" "$here/orca_lesson.py"

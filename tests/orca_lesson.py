@@ -1,0 +1,118 @@
+"""Drives the window by keyboard under Orca and checks, step by step, what Orca speaks: it reads
+Orca's debug log, waits for each expected phrase with a bounded timeout, and never sleeps long.
+Usage: orca_lesson.py PROGRAM LOG"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+program, log = sys.argv[1:3]
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+# Orca writes its debug log through a block buffer; open it line by line instead, so that each
+# phrase can be read as soon as it is said.
+LINE_BUFFERED_ORCA = """
+import builtins, runpy, sys
+log = sys.argv[1]
+real_open = builtins.open
+def open_log_by_line(file, mode="r", *args, **kwargs):
+    if file == log and not args:
+        kwargs["buffering"] = 1
+    return real_open(file, mode, *args, **kwargs)
+builtins.open = open_log_by_line
+sys.argv = ["orca", "--replace", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+orca = subprocess.Popen(["/usr/bin/python3", "-c", LINE_BUFFERED_ORCA, log],
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+app = None
+heard_upto = 0
+
+
+def spoken():
+    try:
+        with open(log, encoding="utf-8", errors="replace") as f:
+            return re.findall(r"SPEECH OUTPUT: '(.*?)'", f.read())
+    except FileNotFoundError:
+        return []
+
+
+def hear(step, *phrases, seconds=15):
+    """Waits until Orca has said each phrase, in this order, since the last step."""
+    global heard_upto
+    deadline = time.time() + seconds
+    while True:
+        said = spoken()[heard_upto:]
+        text = "\n".join(said)
+        at = 0
+        for phrase in phrases:
+            found = text.find(phrase, at)
+            if found < 0:
+                break
+            at = found + len(phrase)
+        else:
+            utterances = text[:at].count("\n") + 1
+            heard_upto += utterances
+            print(f"{step}: Orca said " + " / ".join(repr(s) for s in said[:utterances]))
+            return
+        if time.time() > deadline:
+            fail(f"{step}: Orca did not say {phrases!r}; it said {said!r}")
+        time.sleep(0.1)
+
+
+def fail(message):
+    print("FAIL: " + message)
+    for p in (app, orca):
+        if p:
+            p.kill()
+    sys.exit(1)
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+hear("Orca starts", "Screen reader on")
+app = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+window = ""
+for _ in range(100):
+    window = subprocess.run(["xdotool", "search", "--name", "^morvela.example  "],
+                            capture_output=True, text=True).stdout.split()
+    if window:
+        break
+    time.sleep(0.1)
+if not window:
+    fail("no window")
+subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+
+hear("start", "Биология - родители и кръвна група", "Пояснения и резултат", "Велимак")
+key("Tab")
+hear("1. the picture", "Таблица: кръвни групи на децата според родителите image")
+key("Tab")
+hear("2. the father's list", "Баща кръвна група", "0.")
+key("Down")
+hear("3. father A", "Баща, група A: алели A и A. Решетка на Пънет: A0, A0, A0, A0.")
+key("Tab")
+hear("2. the mother's list", "Майка кръвна група", "0.")
+key("Down")
+key("Down")
+hear("3. mother B", "Майка, група B: алели B и B. Решетка на Пънет: AB, AB, AB, AB.")
+key("Tab")
+hear("the calculate button", "Изчисли push button")
+key("space")
+hear("4. the report", "При кръвна група родители: A и B вероятност:",
+     "A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%")
+key("Tab")
+hear("the focus stayed on Изчисли", "Изчисти push button")
+key("space")
+hear("5. cleared", "Хомозиготни. Формата е изчистена")
+key("Tab")
+hear("the chosen option", "Хомозиготни")
+key("Down")
+hear("5. the other option", "Хетерозиготни. Формата е изчистена")
+
+app.terminate()
+orca.terminate()
+app.wait(5)
+print("PASS: Orca says the picture, each list with its group, the alleles and the grid, the "
+      "report and each reset")

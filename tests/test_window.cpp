@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -157,6 +158,11 @@ private slots:
     // option and the empty cells stay light inside, and the window looks as on a light desktop.
     void darkDesktop()
     {
+        // A steady caret, so that the two pictures cannot differ by its blinking.
+        const int flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0);
+        const auto restore
+            = qScopeGuard([flashTime] { QApplication::setCursorFlashTime(flashTime); });
         const QImage light = grab(Driver());
         const QPalette desktop = QApplication::palette();
         QPalette dark(QColor(240, 240, 240), QColor(53, 53, 53));

@@ -24,6 +24,16 @@ public:
     {
     }
 
+    // Between the two buttons one pixel is left, too little for a slider or a track: no part of
+    // the style paints it, and it would show whatever lay there before. Fill it first.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+        QPainter* painter, const QWidget* widget) const override
+    {
+        if (control == CC_ScrollBar)
+            painter->fillRect(option->rect, option->palette.button());
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
         const QWidget* widget) const override
     {

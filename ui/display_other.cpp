@@ -1,0 +1,16 @@
+// Where the platform always has a display: nothing to guard.
+
+#include "display.h"
+
+namespace morvela {
+
+bool displayMissing()
+{
+    return false;
+}
+
+void holdStartupMessages() { }
+
+void letHeldMessagesThrough() { }
+
+} // namespace morvela

@@ -52,12 +52,15 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 // Qt tells a screen reader that a list took the focus and says nothing of its chosen item, so
 // Orca says only "list with 4 items". Tell it instead that the chosen item took the focus: Orca
 // then names the list, its size and the item, as for a list of any other toolkit.
+QAccessible::UpdateHandler passOnUpdates = nullptr;
+
 void focusOnChosenItem(QAccessibleEvent* event)
 {
     auto* list = event->type() == QAccessible::Focus && event->child() < 0
         ? qobject_cast<GroupList*>(event->object())
         : nullptr;
-    QAccessible::installUpdateHandler(nullptr);
+    // Qt has no chain of handlers: pass the event on with this one out of the way.
+    QAccessible::installUpdateHandler(passOnUpdates);
     if (list && list->currentRow() >= 0) {
         QAccessibleEvent item(list, QAccessible::Focus);
         item.setChild(list->currentRow());
@@ -110,7 +113,7 @@ void MainWindow::describeForAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(interfaceFor);
-        QAccessible::installUpdateHandler(focusOnChosenItem);
+        passOnUpdates = QAccessible::installUpdateHandler(focusOnChosenItem);
         return true;
     }();
     Q_UNUSED(installed);

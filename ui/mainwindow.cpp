@@ -15,10 +15,10 @@
 #include <QStyle>
 
 #include <future>
+#include <utility>
 
 // The icon's XPM is C source: compiled in, it is read without the image plugins' machinery.
 #include "pictures/morvela.xpm"
-#include <utility>
 
 namespace morvela {
 

@@ -16,7 +16,7 @@ fi
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/work.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-echo "windows-qt: building Qt for Windows once (about 35 minutes on 2 free cores); log: $log" >&2
+echo "windows-qt: building Qt for Windows once (about 15 minutes on 2 free cores, up to an hour on busy ones); log: $log" >&2
 : >"$log"
 
 # The archive serves source packages too, but a minimal root lists only binary ones.

@@ -61,13 +61,10 @@ void focusOnChosenItem(QAccessibleEvent* event)
         : nullptr;
     // Qt has no chain of handlers: pass the event on with this one out of the way.
     QAccessible::installUpdateHandler(passOnUpdates);
-    if (list && list->currentRow() >= 0) {
-        QAccessibleEvent item(list, QAccessible::Focus);
-        item.setChild(list->currentRow());
-        QAccessible::updateAccessibility(&item);
-    } else {
+    if (list && list->currentRow() >= 0)
+        list->tellChosenItemFocused();
+    else
         QAccessible::updateAccessibility(event);
-    }
     QAccessible::installUpdateHandler(focusOnChosenItem);
 }
 

@@ -77,11 +77,17 @@ void GroupList::currentChanged(const QModelIndex& current, const QModelIndex& pr
     // Qt's list view tells a screen reader that the focus moved to the new item even when the
     // program chose it, as a reset does: that would carry the reader off the button pressed.
     QAbstractItemView::currentChanged(current, previous);
-    if (hasFocus() && current.isValid() && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(current.row());
-        QAccessible::updateAccessibility(&event);
-    }
+    if (hasFocus())
+        tellChosenItemFocused();
+}
+
+void GroupList::tellChosenItemFocused()
+{
+    if (currentRow() < 0 || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(currentRow());
+    QAccessible::updateAccessibility(&event);
 }
 
 QItemSelectionModel::SelectionFlags GroupList::selectionCommand(

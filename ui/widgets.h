@@ -20,6 +20,9 @@ class GroupList final : public QListWidget
 public:
     explicit GroupList(QWidget* parent = nullptr);
 
+    // Tells a screen reader that the chosen item has the focus.
+    void tellChosenItemFocused();
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;

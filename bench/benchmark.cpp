@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures Morvela beside a bare Qt window of the same size and font, in one run:
 //   start-up: from process start until the window is first shown and painted, median of runs;
 //             the bare window draws one line in its font, so that both load the font;

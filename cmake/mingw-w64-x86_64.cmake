@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for 64-bit Windows with Debian's MinGW-w64 (posix threads, which C++ threads need).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

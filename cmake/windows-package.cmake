@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows folder and its installer: Morvela.exe beside the Qt libraries and plugins it loads
 # and the MinGW-w64 runtime, as an NSIS installer with a Start-menu shortcut and an uninstaller,
 # and as a portable zip. cpack -G "NSIS;ZIP" in the build tree.

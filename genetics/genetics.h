@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The ABO model from which the report's figures follow, with exact fractions. The tests derive

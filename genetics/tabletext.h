@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The texts of the table picture: for each unordered pair of parents' groups, the chance of each

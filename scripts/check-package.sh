@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build tree, installs it with apt, and checks that
 # the installed program starts and that every file its desktop entry names is in place.
 # Usage: scripts/check-package.sh [BUILD_DIR]   (root or sudo)

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Morvela needs to build, run and test, skipping any that
 # are already there; with --windows, those that the Windows cross-build needs instead. Runs as
 # root, or through sudo. Says in one line what it installs; apt's own output goes to a log.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Qt 6.4.2 (Core, Gui, Widgets, Test and the windows platform plugin) for 64-bit
 # Windows from Debian's own qt6-base source package, once, into a cache outside any build tree.
 # Called by windows.sh; prints the Qt prefix on its last line. A ready cache returns at once.

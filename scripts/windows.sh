@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build, made and checked on Debian 12: installs what it needs, cross-builds Qt once
 # into a cache outside the tree (MORVELA_WINDOWS_CACHE, default /var/cache/morvela), cross-builds
 # Morvela and its logic, form and report tests, runs those tests under Wine, checks the version

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an accessibility bus and the program under it, then reads the window over AT-SPI.
 # Run under xvfb-run with the program as the argument.
 set -u

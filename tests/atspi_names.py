@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running window over AT-SPI, as a screen reader does, and checks what it hears."""
 import sys
 import time

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on the displays a Linux desktop may give it: with none that answers it says so in one
 # line and ends with status 1; under a Wayland compositor (headless weston) it names itself by the
 # desktop entry's id. Usage: displays.sh PROGRAM APP_ID

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Drives the real window as a user does, and reads back what it shows.

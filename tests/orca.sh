@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The lesson as a blind pupil does it: Orca, the GNOME screen reader, on a private session and
 # accessibility bus, and the program driven by the keyboard. Run under xvfb-run with the program
 # as the argument; orca_lesson.py checks what Orca says.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the window by keyboard under Orca and checks, step by step, what Orca speaks: it reads
 Orca's debug log, waits for each expected phrase with a bounded timeout, and never sleeps long.
 Usage: orca_lesson.py PROGRAM LOG"""

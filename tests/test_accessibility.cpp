@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told of the window, through Qt's accessibility interfaces.
 
 #include "driver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, the parents' alleles, the Punnett grid and the resets, through the real window.
 
 #include "driver.h"

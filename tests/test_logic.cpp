@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form's logic over recording stand-ins for its controls: the order in which the handlers
 // nest, and the bounds of every lookup, which the real lists can never reach.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report that "Изчисли" writes, byte for byte, and the error path, through the real window.
 
 #include "driver.h"

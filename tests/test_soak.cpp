@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded random use of the real window: clicks anywhere and keys to whatever has the focus, with
 // the form's invariants checked after every action. MORVELA_SOAK_SEED replays a run and
 // MORVELA_SOAK_STEPS makes it longer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a person sees and works it: colours, the grid's relations, focus, flags and the
 // pictures, read back from the screen and from the picture files.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads Morvela.exe's version record and icon from its bytes, as Windows Explorer shows them.
 Usage: windows_exe.py Morvela.exe morvela.ico PUBLISHER"""
 import struct

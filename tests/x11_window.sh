@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window as an X window manager sees it: a fixed size, no minimize or maximize, centred,
 # with its icon and title. Run under xvfb-run with the program as the argument.
 set -u

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Makes the program's pictures, which are committed so that a build never depends on this
 // machine's fonts:
 //   morvela-pictures table OUT.jpg        the table of parents' pairs and their children's groups

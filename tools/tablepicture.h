@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Draws the table picture: parents' pairs of groups and their children's chances, in salmon

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader says of the window's controls, beyond their visible captions.
 
 #include "announcer.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start on a Linux desktop, where the display may be missing or may not answer.
 
 #include "display.h"

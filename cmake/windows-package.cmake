@@ -29,6 +29,38 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${runtime_dir}/${dll} DESTINATION .)
 endforeach()
 
+# The teacher's guide, and the licence of every part of the folder with where its source is.
+install(FILES ${CMAKE_BINARY_DIR}/doc/guide.bg.html DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses/Morvela
+    RENAME GPL-3.0-or-later.txt)
+if(NOT EXISTS ${qt_prefix}/licenses/SOURCE.txt)
+    message(FATAL_ERROR "This Qt has no licences folder: make it with scripts/windows-qt.sh")
+endif()
+install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses/Qt)
+# Debian's copyright files of the runtime's packages hold its licences: GCC's libraries under the
+# GPL with the GCC Runtime Library Exception, winpthreads under the MIT licence.
+set(runtime_licences)
+foreach(package gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev)
+    execute_process(COMMAND dpkg-query -W "-f=\${Version}, from Debian's source package \${source:Package} \${source:Version}" ${package}
+        OUTPUT_VARIABLE version RESULT_VARIABLE failed)
+    if(failed OR NOT EXISTS /usr/share/doc/${package}/copyright)
+        message(FATAL_ERROR "The MinGW-w64 runtime's package ${package} is not installed")
+    endif()
+    string(APPEND runtime_licences "  ${version}\n")
+    install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses/MinGW-w64
+        RENAME ${package}.txt)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licences.txt.in
+    ${CMAKE_BINARY_DIR}/licences.txt @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/licences.txt DESTINATION licenses RENAME README.txt)
+
+# The Windows Installer package beside the NSIS one: scripts/windows-msi.sh builds it with wixl.
+set(MORVELA_DESCRIPTION "How children inherit the ABO blood groups of their parents")
+set(MORVELA_DOWNGRADE_MESSAGE "A newer version of Morvela is already installed. To install \
+this older one, uninstall the newer one first.")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/morvela.wxs.in
+    ${CMAKE_BINARY_DIR}/morvela.wxs @ONLY)
+
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Morvela)
 set(CPACK_PACKAGE_VENDOR ${MORVELA_PUBLISHER})
@@ -49,5 +81,7 @@ set(CPACK_NSIS_URL_INFO_ABOUT https://${MORVELA_PUBLISHER}/)
 # Debian's NSIS builds 32-bit installers unless told otherwise; a 64-bit program wants a 64-bit one.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# Beside the program's shortcut. ASCII: CPack's NSIS script is not read as UTF-8.
+set(CPACK_NSIS_MENU_LINKS guide.bg.html "Morvela - teacher guide (Bulgarian)")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

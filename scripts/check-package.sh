@@ -1,14 +1,16 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from a configured build tree, installs it with apt, and checks that
-# the installed program starts and that every file its desktop entry names is in place.
+# Builds the Debian package from a configured build tree, has lintian check it, installs it with
+# apt, and checks that the installed program starts, that its documentation is in place and that
+# every file its desktop entry names is.
 # Usage: scripts/check-package.sh [BUILD_DIR]   (root or sudo)
 set -euo pipefail
 build=${1:-build/default}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 fail() { echo "check-package: $*" >&2; exit 1; }
+"$(dirname "$0")/setup.sh" --release
 
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/morvela_*.deb | head -n 1)
@@ -20,7 +22,23 @@ echo "$depends" | grep -q "fonts-liberation2" || fail "no dependency on the seri
 echo "$depends" | grep -q "qt6-wayland" || fail "no dependency on the Wayland platform plugin: $depends"
 echo "$depends" | grep -q "libqt6widgets6" || fail "no library dependencies from shlibdeps: $depends"
 
+# Debian's own checker: no error and no warning; informational tags may stay.
+tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+[ -z "$tags" ] || fail "lintian:
+$tags"
+
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$(realpath "$deb")" >/dev/null
+
+file -L "$(command -v morvela)" | grep -q ', stripped' || fail "the installed program is not stripped"
+doc=/usr/share/doc/morvela
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
+    || fail "$doc/copyright is not in Debian's machine-readable format"
+grep -q '^License: GPL-3+' "$doc/copyright" || fail "$doc/copyright names no GPL-3+"
+zcat "$doc/changelog.gz" | head -n 1 | grep -q "^morvela ($version) " || fail "no changelog entry for $version"
+grep -q '<html lang="bg">' "$doc/guide.bg.html" || fail "no teacher's guide in $doc"
+for page in /usr/share/man/man1/morvela.1.gz /usr/share/man/bg/man1/morvela.1.gz; do
+    [ -n "$(MANWIDTH=80 man -l "$page" 2>/dev/null | grep -i 'morvela')" ] || fail "manual page $page"
+done
 
 entry=/usr/share/applications/example.morvela.Morvela.desktop
 [ -f "$entry" ] || fail "no desktop entry at $entry"

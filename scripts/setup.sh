@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages that Morvela needs to build, run and test, skipping any that
-# are already there; with --windows, those that the Windows cross-build needs instead. Runs as
-# root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
+# Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
+# already there; with --windows, those that the Windows cross-build needs instead, and with
+# --release, the checkers of a release. Debian 12 and 13 alike. Runs as root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
 
 packages="
@@ -29,6 +29,7 @@ at-spi2-core
 dbus-daemon
 python3-pyatspi
 orca
+pulseaudio
 "
 windows_packages="
 cmake
@@ -49,11 +50,18 @@ xauth
 x11-utils
 xdotool
 python3-pefile
-xdotool
 xclip
 imagemagick
+wixl
 "
-[ "${1:-}" = "--windows" ] && packages=$windows_packages
+release_packages="
+lintian
+reuse
+"
+case "${1:-}" in
+--windows) packages=$windows_packages ;;
+--release) packages=$release_packages ;;
+esac
 
 missing=""
 for p in $packages; do

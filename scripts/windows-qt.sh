@@ -10,27 +10,60 @@ cache=${1:?cache folder}
 prefix=$cache/qt-6.4.2-mingw-w64
 here=$(cd "$(dirname "$0")/.." && pwd)
 log=$cache/qt-build.log
+qt_version=6.4.2
 
-if [[ -f $prefix/.complete ]]; then
-    echo "$prefix"
-    exit 0
-fi
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/work.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+
+# Debian's source package, unpacked with Debian's patches applied, into $work/src.
+fetch_source() {
+    # The archive serves source packages too, but a minimal root lists only binary ones.
+    if ! apt-get source --download-only -qq --print-uris qt6-base >/dev/null 2>&1; then
+        sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1 >"$work/mirror"
+        [[ -s $work/mirror ]] || awk '/^deb /{print $2; exit}' /etc/apt/sources.list >"$work/mirror"
+        printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+            "$(cat "$work/mirror")" >/etc/apt/sources.list.d/morvela-source.sources
+        apt-get update -qq >>"$log" 2>&1
+    fi
+    (cd "$work" && apt-get source --download-only -qq qt6-base >>"$log" 2>&1 \
+        && dpkg-source -x qt6-base_*.dsc src >>"$log" 2>&1)
+}
+
+# The licences that must travel with the libraries, and where their exact source is.
+write_licences() {
+    local dsc version
+    dsc=$(cd "$work" && ls qt6-base_*.dsc)
+    version=${dsc#qt6-base_}
+    version=${version%.dsc}
+    python3 "$here/scripts/qt-licences.py" "$work/src" "$prefix/licenses" "$dsc" >&2
+    cat >"$prefix/licenses/SOURCE.txt" <<SOURCE
+Qt ${qt_version} for Windows, as shipped with Morvela: Qt Core, Gui and Widgets, the windows
+platform plugin and the JPEG image plugin, under the GNU Lesser General Public License version 3
+(LGPL-3.0-only.txt, which builds on GPL-3.0-only.txt).
+
+Its exact source is Debian's source package qt6-base, version $version ("apt-get source
+qt6-base=$version" on Debian 12 "bookworm", with Debian's patches as dpkg-source applies them);
+Debian's snapshot archive keeps every version of it. Morvela's script scripts/windows-qt.sh,
+in Morvela's source, rebuilds these libraries from it: it gives the one-line change it makes to
+src/plugins/platforms/windows/qwindowsintegration.cpp and the configure options it uses. You may
+replace the Qt libraries in Morvela's folder with your own build of them.
+SOURCE
+}
+
+if [[ -f $prefix/.complete ]]; then
+    if [[ ! -f $prefix/licenses/SOURCE.txt ]]; then
+        : >"$log.licences"
+        log=$log.licences
+        fetch_source
+        write_licences
+    fi
+    echo "$prefix"
+    exit 0
+fi
 echo "windows-qt: building Qt for Windows once (about 15 minutes on 2 free cores, up to an hour on busy ones); log: $log" >&2
 : >"$log"
-
-# The archive serves source packages too, but a minimal root lists only binary ones.
-if ! apt-get source --download-only -qq --print-uris qt6-base >/dev/null 2>&1; then
-    sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1 >"$work/mirror"
-    [[ -s $work/mirror ]] || awk '/^deb /{print $2; exit}' /etc/apt/sources.list >"$work/mirror"
-    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$(cat "$work/mirror")" >/etc/apt/sources.list.d/morvela-source.sources
-    apt-get update -qq >>"$log" 2>&1
-fi
-(cd "$work" && apt-get source --download-only -qq qt6-base >>"$log" 2>&1 \
-    && dpkg-source -x qt6-base_*.dsc src >>"$log" 2>&1)
+fetch_source
 src=$work/src
 
 # Without Direct2D, 6.4.2's Gui leaves out the DirectWrite font database that the windows plugin
@@ -54,5 +87,6 @@ cd "$work/build"
     cmake --build . --parallel "$(nproc)"
     cmake --install . --strip
 } >>"$log" 2>&1 || { echo "windows-qt: the Qt build failed; the end of $log:" >&2; tail -n 30 "$log" >&2; exit 1; }
+write_licences
 touch "$prefix/.complete"
 echo "$prefix"

@@ -4,13 +4,14 @@
 # The Windows build, made and checked on Debian 12: installs what it needs, cross-builds Qt once
 # into a cache outside the tree (MORVELA_WINDOWS_CACHE, default /var/cache/morvela), cross-builds
 # Morvela and its logic, form and report tests, runs those tests under Wine, checks the version
-# record and icon from the executable's bytes, makes the NSIS installer and a portable zip, and
-# installs, starts, drives and uninstalls the program under Wine in Xvfb.
+# record and icon from the executable's bytes, makes the NSIS installer, the MSI and a portable zip,
+# and under Wine in Xvfb installs, starts, drives and uninstalls the program with each installer.
 # Usage, as root or with sudo, from anywhere: scripts/windows.sh
-# Leaves build/windows/Morvela-1.0.0.0-win64.exe, the zip beside it, and a screenshot.
+# Leaves build/windows/Morvela-VERSION-win64.exe, .msi and .zip, and a screenshot.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build/windows
+version=$(sed -n 's/^project(Morvela VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 cache=${MORVELA_WINDOWS_CACHE:-/var/cache/morvela}
 say() { echo "windows: $*"; }
 fail() { echo "windows: FAIL: $*" >&2; exit 1; }
@@ -29,7 +30,10 @@ if [[ ${1:-} != --under-x ]]; then
     /usr/bin/python3 "$top/tests/windows_exe.py" "$build/Morvela.exe" \
         "$top/ui/pictures/morvela.ico" "$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")"
     (cd "$build" && cpack >/dev/null)
-    say "made $build/Morvela-1.0.0.0-win64.exe and .zip"
+    "$top/scripts/windows-msi.sh" "$build" >/dev/null
+    # An older build of the same package, to upgrade from and to refuse over the newer one.
+    "$top/scripts/windows-msi.sh" "$build" 0.9.0.0 >/dev/null
+    say "made $build/Morvela-$version-win64.exe, .msi and .zip"
     QT_WINDOWS=$qt exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-x
 fi
 
@@ -48,27 +52,54 @@ WINEPATH="$(winepath -w "$QT_WINDOWS/bin");$(winepath -w "$build/mingw-runtime")
     QT_PLUGIN_PATH=$(winepath -w "$QT_WINDOWS/plugins") \
     ctest --test-dir "$build" --output-on-failure || fail "a test failed under Wine"
 
-# The installer, silently, as an administrator would roll it out.
-wine "$build/Morvela-1.0.0.0-win64.exe" /S
-wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Morvela"
-for f in Morvela.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    imageformats/qjpeg.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
-    [[ -f $folder/$f ]] || fail "the installer left no $f"
-done
-find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Morvela.lnk' | grep -q . \
-    || fail "no Start-menu shortcut"
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvela' 2>/dev/null \
-    | tr -d '\r' | grep -q 'DisplayVersion.*1\.0\.0\.0' || fail "not listed with its version"
+# Every file of the folder, the licences and the guide among them.
+check_folder() {
+    for f in Morvela.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+        imageformats/qjpeg.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll guide.bg.html \
+        licenses/README.txt licenses/Morvela/GPL-3.0-or-later.txt licenses/Qt/LGPL-3.0-only.txt \
+        licenses/Qt/GPL-3.0-only.txt licenses/Qt/third-party.txt licenses/Qt/SOURCE.txt \
+        licenses/MinGW-w64/gcc-mingw-w64-x86-64-posix-runtime.txt \
+        licenses/MinGW-w64/mingw-w64-x86-64-dev.txt; do
+        [[ -s $folder/$f ]] || fail "$1 left no $f"
+    done
+    for link in Morvela.lnk 'Morvela - teacher guide (Bulgarian).lnk'; do
+        find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$link" | grep -q . \
+            || fail "$1 made no Start-menu shortcut $link"
+    done
+}
+# "Apps and features": one line per entry named Morvela, with its version and publisher.
+entries() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null \
+        | tr -d '\r' | awk '/^HKEY/ { key = $0 } / DisplayName /{ name[key] = $NF }
+            / DisplayVersion /{ version[key] = $NF } / Publisher /{ publisher[key] = $NF }
+            END { for (k in name) if (name[k] == "Morvela") print version[k], publisher[k] }'
+}
+# Waits for the installed program's window and prints its id.
+installed_window() {
+    local window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name '^morvela\.example  ' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        sleep 0.2
+    done
+    [[ -n $window ]] || fail "$1: the installed program opened no window"
+    echo "$window"
+}
+close_program() {
+    wine taskkill /im Morvela.exe >/dev/null 2>&1 || true
+    wineserver -w
+}
+
+# The NSIS installer, silently, as an administrator would roll it out.
+wine "$build/Morvela-$version-win64.exe" /S
+wineserver -w
+check_folder "the installer"
+[[ -f $folder/Uninstall.exe ]] || fail "the installer left no uninstaller"
+[[ $(entries) == "$version"* ]] || fail "not listed with its version: $(entries)"
 
 # The installed program: its window, its client area, and the report for A and B by keyboard.
 wine "C:\\Program Files\\Morvela\\Morvela.exe" &
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^morvela\.example  ' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
-    sleep 0.2
-done
-[[ -n $window ]] || fail "the installed program opened no window"
+window=$(installed_window "the installer")
 sleep 1
 title=$(xdotool getwindowname "$window")
 [[ $title == "morvela.example  Биология - родители и кръвна група" ]] || fail "title: $title"
@@ -87,11 +118,40 @@ expected="Изведената решетка на Пънет е частичн�
 A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%"
 [[ $report == "$expected"* ]] || fail "the A x B report reads: $report"
 import -window root "$build/screenshot.png"
-wine taskkill /im Morvela.exe >/dev/null 2>&1 || true
-wineserver -w
+close_program
 
 wine "C:\\Program Files\\Morvela\\Uninstall.exe" /S
 for _ in $(seq 50); do [[ -f $folder/Morvela.exe ]] || break; sleep 0.2; done
 [[ ! -f $folder/Morvela.exe ]] || fail "the uninstaller left Morvela.exe"
+wineserver -w
+[[ -z $(entries) ]] || fail "the uninstaller left an entry: $(entries)"
+
+# The MSI, as school IT deploys it: an older build first, then this one over it.
+msi=$(winepath -w "$build/Morvela-$version-win64.msi")
+older=$(winepath -w "$build/Morvela-0.9.0.0-win64.msi")
+publisher=$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")
+wine msiexec /i "$older" /qn || fail "the older MSI did not install"
+[[ $(entries) == "0.9.0.0 $publisher" ]] || fail "the older MSI is listed as: $(entries)"
+wine msiexec /i "$msi" /qn || fail "the MSI did not install over the older one"
+wineserver -w
+[[ $(entries) == "$version $publisher" ]] || fail "after the upgrade, listed as: $(entries)"
+check_folder "the MSI"
+wine "C:\\Program Files\\Morvela\\Morvela.exe" &
+installed_window "the MSI" >/dev/null
+close_program
+set +e
+wine msiexec /i "$older" /qn
+status=$?
+set -e
+[[ $status != 0 ]] || fail "the older MSI installed over the newer one"
+[[ $(entries) == "$version $publisher" ]] || fail "after the refused downgrade, listed as: $(entries)"
+wine msiexec /x "$msi" /qn || fail "the MSI did not uninstall"
+wineserver -w
+[[ -z $(entries) ]] || fail "the MSI's uninstall left an entry: $(entries)"
+[[ ! -e $folder ]] || fail "the MSI's uninstall left $(cd "$folder" && find . | head -n 5 | tr '\n' ' ')"
+! find "$WINEPREFIX/drive_c" -path '*Start Menu*' -iname '*morvela*' | grep . \
+    || fail "the MSI's uninstall left a Start-menu entry"
+! wine reg query "HKLM\\Software\\$publisher" >/dev/null 2>&1 \
+    || fail "the MSI's uninstall left the registry key of its shortcuts"
 wineserver -k || true
-say "PASS: tests under Wine, version record and icon, silent install, window ${size} titled as laid out, A x B report, uninstall"
+say "PASS: tests under Wine, version record and icon, licences and guide in the folder; NSIS: silent install, window ${size} titled as laid out, A x B report, uninstall; MSI: upgrade from 0.9.0.0 to $version with one entry, window, downgrade refused (status $status), silent uninstall leaving nothing"

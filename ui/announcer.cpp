@@ -3,6 +3,8 @@
 
 #include "announcer.h"
 
+#include <QAccessible>
+
 namespace morvela {
 
 Announcer::Announcer(QWidget* parent)
@@ -18,8 +20,14 @@ Announcer::Announcer(QWidget* parent)
 void Announcer::announce(const QString& message)
 {
     setAccessibleName(message);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // From the window, which the screen reader knows, rather than from this hidden widget.
+    QAccessibleAnnouncementEvent event(window(), message);
+    QAccessible::updateAccessibility(&event);
+#else
     hide();
     show();
+#endif
 }
 
 } // namespace morvela

@@ -7,9 +7,10 @@
 
 namespace morvela {
 
-// Says a short message through a screen reader without moving the focus or showing anything: an
-// empty notification that appears anew with each message. Qt 6.4 has no announcement API on
-// Linux, and Orca presents a notification as it appears.
+// Says a short message through a screen reader without moving the focus or showing anything.
+// Qt 6.8 and later have an announcement of their own, which AT-SPI and UI Automation carry. Qt 6.4
+// has none on Linux, so there the message is an empty notification that appears anew each time:
+// Orca presents a notification as it appears.
 class Announcer final : public QWidget
 {
     Q_OBJECT

@@ -20,7 +20,10 @@ while IFS='|' read -r settings named; do
     status=$?
     [ $status -eq 1 ] || fail "$settings: status $status, not 1: $err"
     [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || fail "$settings: more than one line: $err"
-    [[ $err == *"$named"* && $err == *" / "* ]] || fail "$settings: the line does not name $named: $err"
+    # Bulgarian, then English: each half names the display.
+    [[ $err == *" / "* ]] || fail "$settings: not in two languages: $err"
+    [[ ${err%% / *} == *"$named"* ]] || fail "$settings: the Bulgarian half does not name $named: $err"
+    [[ ${err#* / } == *"$named"* ]] || fail "$settings: the English half does not name $named: $err"
 done <<'CASES'
 |DISPLAY
 DISPLAY=:97|":97"

@@ -45,6 +45,13 @@ struct Driver
             qFatal("the window was never exposed");
     }
 
+    // Makes the window the active one, as a click on its title would.
+    bool activate() const
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
     template <typename W> W* control(const char* name, int index = -1) const
     {
         const QString id = index < 0 ? QLatin1String(name)

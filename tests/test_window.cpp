@@ -89,8 +89,6 @@ private slots:
         QTest::newRow("Command1(0) face") << QPoint(261, 261) << QColor(0x00, 0xFF, 0x00);
         QTest::newRow("Command1(1) face") << QPoint(445, 276) << QColor(0xFF, 0x00, 0x00);
         QTest::newRow("list over its caption") << QPoint(400, 44) << QColor();
-        QTest::newRow("List1(0) up arrow") << QPoint(438, 39) << QColor(Qt::black);
-        QTest::newRow("List1(1) down arrow") << QPoint(438, 70) << QColor(Qt::black);
         QTest::newRow("grid over its row label") << QPoint(304, 193) << violet;
     }
     void colours()
@@ -103,6 +101,38 @@ private slots:
             QVERIFY2(seen != QColor(0xFF, 0xC0, 0x80), "the caption label is drawn over the list");
         else
             QCOMPARE(seen, colour);
+    }
+
+    // Each list's scroll bar shows an up arrow over a down arrow: the rows of black ink in its
+    // right-hand strip form two triangles, the first widening downwards, the second narrowing.
+    void scrollArrows_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("List1(0)") << "List1_0";
+        QTest::newRow("List1(1)") << "List1_1";
+    }
+    void scrollArrows()
+    {
+        QFETCH(QString, list);
+        Driver d;
+        const QImage image = grab(d);
+        const QRect strip = inWindow(d, list).adjusted(30, 0, 0, 0);
+        QList<QList<int>> arrows { {} };
+        for (int y = strip.top(); y <= strip.bottom(); ++y) {
+            int ink = 0;
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                ink += image.pixelColor(x, y) == QColor(Qt::black);
+            if (ink > 0)
+                arrows.last() << ink;
+            else if (!arrows.last().isEmpty())
+                arrows << QList<int>();
+        }
+        if (arrows.last().isEmpty())
+            arrows.removeLast();
+        QCOMPARE(arrows.size(), 2);
+        const QList<int> up { 1, 3, 5, 7 }, down { 7, 5, 3, 1 };
+        QCOMPARE(arrows[0], up);
+        QCOMPARE(arrows[1], down);
     }
 
     // Every control's place and size in its container, in pixels, as laid out.
@@ -244,8 +274,7 @@ private slots:
     void focusAndTabCycle()
     {
         Driver d;
-        QApplication::setActiveWindow(d.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
+        QVERIFY(d.activate());
         QCOMPARE(focusName(), QStringLiteral("Text1_0"));
         const QStringList cycle { "Picture1", "List1_0", "List1_1", "Command1_0", "Command1_1" };
         for (int chosen = 0; chosen < 2; ++chosen) {
@@ -271,8 +300,7 @@ private slots:
     void focusShows()
     {
         Driver d;
-        QApplication::setActiveWindow(d.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(d.window.get()));
+        QVERIFY(d.activate());
         for (const char* name : { "Text1_0", "Picture1", "List1_0", "List1_1", "Command1_0",
                  "Command1_1", "Option1_0" }) {
             QWidget* w = widget(d, QLatin1String(name));

@@ -10,8 +10,15 @@ here=$(dirname "$0")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A home of its own, so that no one's Orca settings change what it says.
-export HOME=$work
-exec dbus-run-session -- bash -c '
+export HOME=$work XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# What every desktop has: a sound server. Without one, Orca's speech through speech-dispatcher
+# stalls after a few words; this one plays into a sink that goes nowhere.
+pulseaudio --daemonize=yes --exit-idle-time=-1 -n --load="module-null-sink sink_name=null" \
+    --load=module-native-protocol-unix --log-target=file:"$work/pulse.log" \
+    || { echo "FAIL: the sound server did not start: $(cat "$work/pulse.log" 2>/dev/null)"; exit 1; }
+trap 'pulseaudio --kill 2>/dev/null; rm -rf "$work"' EXIT
+dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     /usr/bin/python3 "$1" "$0" "$HOME/orca.log"

@@ -21,6 +21,7 @@ valgrind
 xvfb
 xauth
 x11-utils
+twm
 xdotool
 weston
 desktop-file-utils

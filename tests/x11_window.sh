@@ -1,13 +1,19 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The window as an X window manager sees it: a fixed size, no minimize or maximize, centred,
-# with its icon and title. Run under xvfb-run with the program as the argument.
+# The window as an X window manager sees it: a fixed size, no minimize or maximize, centred with
+# its frame, with its icon and title. Run under xvfb-run with the program as the argument.
 set -u
 program=$1
+# A window manager that frames the window with a title bar: twm, with the X server's own font.
+config=$(mktemp)
+printf '%s "fixed"\n' TitleFont ResizeFont MenuFont IconFont IconManagerFont >"$config"
+LC_ALL=C twm -f "$config" 2>/dev/null &
+wm=$!
+for _ in $(seq 50); do xprop -root | grep -q '^WM_ICON_SIZE' && break; sleep 0.1; done
 "$program" &
 pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
+trap 'kill $pid $wm 2>/dev/null; wait $pid 2>/dev/null; rm -f "$config"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 id=""
@@ -33,9 +39,20 @@ read -r flags functions decorations < <(echo "$props" | sed -n 's/^_MOTIF_WM_HIN
 (( (functions & 0x20) != 0 )) || fail "no close function: $functions"
 (( (decorations & 0x60) == 0 )) || fail "minimize or maximize button: decorations $decorations"
 
-screen=$(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-read -r sw sh <<<"$screen"
-read -r x y < <(xwininfo -id "$id" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}')
-(( x - (sw - 461) / 2 <= 1 && (sw - 461) / 2 - x <= 1 )) || fail "not centred across: x $x on $sw"
-(( y - (sh - 398) / 2 <= 1 && (sh - 398) / 2 - y <= 1 )) || fail "not centred down: y $y on $sh"
-echo "PASS: fixed $flags/$functions/$decorations, centred at $x,$y on ${sw}x$sh"
+# The frame, title bar and borders included, stands in the middle of the screen. The window
+# manager frames the window after it appears, and the window then centres itself again.
+read -r sw sh < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+frame=$(xwininfo -id "$id" -tree | awk '/Parent window id:/{print $4}')
+geometry() {
+    xwininfo -id "$frame" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} /Border width:/{b=$3} END{print x, y, w + 2 * b, h + 2 * b}'
+}
+for _ in $(seq 30); do
+    read -r x y w h < <(geometry)
+    (( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 && 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 )) && break
+    sleep 0.1
+done
+(( h > 398 )) || fail "the window manager gave the window no title bar: frame ${w}x$h"
+(( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 )) || fail "frame not centred across: $w wide at x $x on $sw"
+(( 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 )) || fail "frame not centred down: $h high at y $y on $sh"
+echo "PASS: fixed $flags/$functions/$decorations, its ${w}x$h frame centred at $x,$y on ${sw}x$sh"

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <future>
 #include <utility>
@@ -301,6 +302,25 @@ void MainWindow::reportError(const QString& message)
     box->open();
 }
 
+void MainWindow::centreOnScreen()
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
+    const QRect screen = this->screen()->availableGeometry();
+    centredWithFrame_ = frame;
+    // A window's position is that of its frame.
+    move(screen.x() + (screen.width() - outer.width()) / 2,
+        screen.y() + (screen.height() - outer.height()) / 2);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The window manager has framed the window since it was centred: centre it again, once.
+    if (centredWithFrame_ && windowHandle() && windowHandle()->frameMargins() != *centredWithFrame_)
+        centreOnScreen();
+}
+
 std::unique_ptr<MainWindow> showMainWindow()
 {
     QApplication::setApplicationName(QStringLiteral("Morvela"));
@@ -309,8 +329,12 @@ std::unique_ptr<MainWindow> showMainWindow()
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELA_APP_ID));
     auto window = std::make_unique<MainWindow>();
     QApplication::setWindowIcon(window->windowIcon());
-    const QRect screen = window->screen()->availableGeometry();
-    window->move(screen.center() - window->rect().center());
+#ifdef Q_OS_WIN
+    // The native window first: on Windows its frame is known from then on. An X window manager
+    // frames a window only once it is shown, and then tells its move.
+    window->winId();
+#endif
+    window->centreOnScreen();
     window->show();
     return window;
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 
@@ -36,6 +37,12 @@ public:
 
     void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
 
+    // Centres the window on its screen, frame and all, as far as the frame is known yet.
+    void centreOnScreen();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
 private:
     void buildControls();
     void bindControls();
@@ -50,6 +57,9 @@ private:
     void announceReset();
 
     ErrorReporter reporter_;
+    // The frame the window was last centred with; an X window manager makes it known only after
+    // the window is shown.
+    std::optional<QMargins> centredWithFrame_;
     ReportBox* reportBox_ = nullptr;
     Announcer* announcer_ = nullptr;
     QButtonGroup* options_ = nullptr;

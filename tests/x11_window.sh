@@ -10,7 +10,7 @@ config=$(mktemp)
 printf '%s "fixed"\n' TitleFont ResizeFont MenuFont IconFont IconManagerFont >"$config"
 LC_ALL=C twm -f "$config" 2>/dev/null &
 wm=$!
-for _ in $(seq 50); do xprop -root | grep -q '^WM_ICON_SIZE' && break; sleep 0.1; done
+for _ in $(seq 50); do xprop -root | grep -q '^_MIT_PRIORITY_COLORS' && break; sleep 0.1; done
 "$program" &
 pid=$!
 trap 'kill $pid $wm 2>/dev/null; wait $pid 2>/dev/null; rm -f "$config"' EXIT

@@ -237,6 +237,39 @@ private slots:
         QCOMPARE(shot, light);
     }
 
+    // A list without the focus still shows its chosen group on the highlight, as the classic list
+    // box does, also where the desktop greys the selection of an inactive window (Windows does).
+    void chosenGroupWithoutFocus()
+    {
+        const QPalette desktop = QApplication::palette();
+        QPalette greying = desktop;
+        const QColor grey(0xA0, 0xA0, 0xA0), blue(0x00, 0x66, 0xCC);
+        greying.setColor(QPalette::Active, QPalette::Highlight, blue);
+        greying.setColor(QPalette::Inactive, QPalette::Highlight, grey);
+        QApplication::setPalette(greying);
+        const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+        Driver d;
+        d.choose(1, 2);
+        d.report()->setFocus();
+        for (const bool active : { false, true }) {
+            if (active)
+                QVERIFY(d.activate());
+            const QImage shot = grab(d);
+            for (int i = 0; i < 2; ++i) {
+                const QRect inside = inWindow(d, QStringLiteral("List1_%1").arg(i)).adjusted(2, 2, -20, -2);
+                int highlighted = 0;
+                for (int y = inside.top(); y <= inside.bottom(); ++y)
+                    for (int x = inside.left(); x <= inside.right(); ++x) {
+                        QVERIFY(shot.pixelColor(x, y) != grey);
+                        highlighted += shot.pixelColor(x, y) == blue;
+                    }
+                QVERIFY2(highlighted > inside.width() * inside.height() / 2,
+                    qPrintable(QStringLiteral("List1(%1): %2 of %3 pixels on the highlight")
+                                   .arg(i).arg(highlighted).arg(inside.width() * inside.height())));
+            }
+        }
+    }
+
     // Each cell looks exactly as an enabled check box with its caption and colours would.
     void cellsNotGreyed()
     {

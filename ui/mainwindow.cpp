@@ -118,6 +118,12 @@ MainWindow::MainWindow(QWidget* parent)
     // light on light. The window keeps the light system colours it was laid out against.
     if (isDark(QApplication::palette()))
         setPalette(classicLightPalette());
+    // A list keeps its chosen group on the highlight without the focus, as the classic list box
+    // does; Windows greys the selection of an inactive window or view.
+    QPalette selection = palette();
+    for (auto role : { QPalette::Highlight, QPalette::HighlightedText })
+        selection.setColor(QPalette::Inactive, role, selection.color(QPalette::Active, role));
+    setPalette(selection);
     setObjectName(QStringLiteral("Morvela"));
     setWindowTitle(QString::fromUtf8(texts::publisher) + QLatin1String("  ")
         + QString::fromUtf8(texts::title));

@@ -54,6 +54,7 @@ python3-pefile
 xclip
 imagemagick
 wixl
+msitools
 "
 release_packages="
 lintian

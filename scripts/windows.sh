@@ -33,6 +33,10 @@ if [[ ${1:-} != --under-x ]]; then
     "$top/scripts/windows-msi.sh" "$build" >/dev/null
     # An older build of the same package, to upgrade from and to refuse over the newer one.
     "$top/scripts/windows-msi.sh" "$build" 0.9.0.0 >/dev/null
+    # The reason an older package gives for refusing, which Windows shows; Wine's msiexec does not.
+    msiinfo export "$build/Morvela-$version-win64.msi" LaunchCondition \
+        | grep -q 'NOT WIX_DOWNGRADE_DETECTED.A newer version of Morvela is already installed' \
+        || fail "the MSI gives no reason for refusing to install over a newer version"
     say "made $build/Morvela-$version-win64.exe, .msi and .zip"
     QT_WINDOWS=$qt exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-x
 fi
@@ -154,4 +158,4 @@ wineserver -w
 ! wine reg query "HKLM\\Software\\$publisher" >/dev/null 2>&1 \
     || fail "the MSI's uninstall left the registry key of its shortcuts"
 wineserver -k || true
-say "PASS: tests under Wine, version record and icon, licences and guide in the folder; NSIS: silent install, window ${size} titled as laid out, A x B report, uninstall; MSI: upgrade from 0.9.0.0 to $version with one entry, window, downgrade refused (status $status), silent uninstall leaving nothing"
+say "PASS: tests under Wine, version record and icon, licences and guide in the folder; NSIS: silent install, window ${size} titled as laid out, A x B report, uninstall; MSI: upgrade from 0.9.0.0 to $version with one entry, window, downgrade refused with its reason (status $status), silent uninstall leaving nothing"

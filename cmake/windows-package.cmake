@@ -46,7 +46,7 @@ foreach(package gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev)
     if(failed OR NOT EXISTS /usr/share/doc/${package}/copyright)
         message(FATAL_ERROR "The MinGW-w64 runtime's package ${package} is not installed")
     endif()
-    string(APPEND runtime_licences "  ${version}\n")
+    string(APPEND runtime_licences "    ${package} ${version}\n")
     install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses/MinGW-w64
         RENAME ${package}.txt)
 endforeach()

@@ -21,8 +21,10 @@ void Announcer::announce(const QString& message)
 {
     setAccessibleName(message);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // From the window, which the screen reader knows, rather than from this hidden widget.
-    QAccessibleAnnouncementEvent event(window(), message);
+    // From this widget, a notification to a screen reader: Orca drops a second event of one type
+    // from one program within a tenth of a second, unless it comes from a notification (or the
+    // focus), so that two quick choices would be heard as the first alone.
+    QAccessibleAnnouncementEvent event(this, message);
     QAccessible::updateAccessibility(&event);
 #else
     hide();

@@ -12,6 +12,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build/windows
 version=$(sed -n 's/^project(Morvela VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+publisher=$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")
 cache=${MORVELA_WINDOWS_CACHE:-/var/cache/morvela}
 say() { echo "windows: $*"; }
 fail() { echo "windows: FAIL: $*" >&2; exit 1; }
@@ -28,7 +29,7 @@ if [[ ${1:-} != --under-x ]]; then
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
     cmake --build "$build"
     /usr/bin/python3 "$top/tests/windows_exe.py" "$build/Morvela.exe" \
-        "$top/ui/pictures/morvela.ico" "$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")"
+        "$top/ui/pictures/morvela.ico" "$publisher"
     (cd "$build" && cpack >/dev/null)
     "$top/scripts/windows-msi.sh" "$build" >/dev/null
     # An older build of the same package, to upgrade from and to refuse over the newer one.
@@ -133,7 +134,6 @@ wineserver -w
 # The MSI, as school IT deploys it: an older build first, then this one over it.
 msi=$(winepath -w "$build/Morvela-$version-win64.msi")
 older=$(winepath -w "$build/Morvela-0.9.0.0-win64.msi")
-publisher=$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")
 wine msiexec /i "$older" /qn || fail "the older MSI did not install"
 [[ $(entries) == "0.9.0.0 $publisher" ]] || fail "the older MSI is listed as: $(entries)"
 wine msiexec /i "$msi" /qn || fail "the MSI did not install over the older one"

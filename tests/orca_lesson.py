@@ -44,6 +44,8 @@ BUTTON = r"(?:push )?button"
 # A list's caption belongs to the moments the pupil moves onto that list, and to no other: said
 # after a report or a reset, it would mean the reader was carried off the button pressed.
 LISTS = ("Баща кръвна група", "Майка кръвна група")
+# Each list's size, all four groups, though the list shows only one of them at a time.
+FOUR = r"(?i:list with 4 items)"
 
 
 def hear(step, *phrases, never=(), seconds=15):
@@ -115,12 +117,12 @@ key("Tab")
 hear("1. the picture", literal("Таблица: кръвни групи на децата според родителите image"),
      never=LISTS)
 key("Tab")
-hear("2. the father's list", literal("Баща кръвна група"), r"^0\.", never=LISTS[1:])
+hear("2. the father's list", literal("Баща кръвна група"), FOUR, r"^0\.", never=LISTS[1:])
 key("Down")
 hear("3. father A", literal("Баща, група A: алели A и A. Решетка на Пънет: A0, A0, A0, A0."),
      never=LISTS)
 key("Tab")
-hear("2. the mother's list", literal("Майка кръвна група"), r"^0\.", never=LISTS[:1])
+hear("2. the mother's list", literal("Майка кръвна група"), FOUR, r"^0\.", never=LISTS[:1])
 # Two choices in quick succession: each is announced, and the last is heard.
 key("Down", "Down")
 hear("3. mother B", literal("Майка, група B: алели B и B. Решетка на Пънет: AB, AB, AB, AB."),

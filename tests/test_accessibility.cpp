@@ -16,6 +16,16 @@ QAccessibleInterface* accessible(const Driver& d, const QString& name)
     return QAccessible::queryAccessibleInterface(d.window->findChild<QWidget*>(name));
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+QHash<QString, QString> customAttributes(QAccessibleInterface* a)
+{
+    QAccessibleAttributesInterface* attributes = a->attributesInterface();
+    return attributes ? attributes->attributeValue(QAccessible::Attribute::Custom)
+                            .value<QHash<QString, QString>>()
+                      : QHash<QString, QString>();
+}
+#endif
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -54,6 +64,46 @@ private slots:
         QVERIFY(a);
         QCOMPARE(a->text(QAccessible::Name), name);
         QVERIFY(a->state().focusable);
+    }
+
+    // Each list holds all four groups for a reader, the chosen one selected and in sight, whichever
+    // it is; a reader that chooses one chooses it as the pupil would.
+    void listGroups()
+    {
+        Driver d;
+        d.choose(0, 3);
+        for (int parent = 0; parent < 2; ++parent) {
+            QAccessibleInterface* list = accessible(d, QStringLiteral("List1_%1").arg(parent));
+            const int chosen = parent == 0 ? 3 : 0;
+            QStringList names;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            int offscreen = 0;
+#endif
+            for (int i = 0; i < list->childCount(); ++i) {
+                QAccessibleInterface* item = list->child(i);
+                names << item->text(QAccessible::Name);
+                QCOMPARE(list->indexOfChild(item), i);
+                QCOMPARE(item->state().selected, i == chosen);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+                // Scrolled out of sight is off screen, not gone.
+                QVERIFY(!item->state().invisible);
+                QCOMPARE(item->state().offscreen && i == chosen, false);
+                offscreen += item->state().offscreen;
+                QCOMPARE(customAttributes(item),
+                    (QHash<QString, QString> {
+                        { "posinset", QString::number(i + 1) }, { "setsize", "4" } }));
+#endif
+            }
+            QCOMPARE(names, QStringList({ "0", "A", "B", "AB" }));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            QVERIFY(offscreen >= 2);
+            QCOMPARE(customAttributes(list).value("setsize"), "4");
+            QVERIFY(list->selectionInterface()->select(list->child(2)));
+            QCOMPARE(d.alleles().mid(2 * parent, 2), QStringList({ "B", "B" }));
+            QVERIFY(!list->selectionInterface()->clear());
+            QCOMPARE(list->selectionInterface()->selectedItemCount(), 1);
+#endif
+        }
     }
 
     // What is said after each action, without moving the focus, through a notification.

@@ -3,7 +3,8 @@
 
 // Makes the program's pictures, which are committed so that a build never depends on this
 // machine's fonts:
-//   morvela-pictures table OUT.jpg        the table of parents' pairs and their children's groups
+//   morvela-pictures table OUT.jpg [SCALE]  the table of parents' pairs and their children's
+//                                          groups, at 100 % or at SCALE times as many pixels
 //   morvela-pictures icon IN.xpm OUT.ico  the Windows icon, from the same pixels as the window icon
 //   morvela-pictures png IN.xpm SIZE OUT.png  the icon at a larger size, for the desktop
 
@@ -20,9 +21,9 @@
 
 namespace {
 
-int writeTable(const char* path)
+int writeTable(const char* path, int scale)
 {
-    const QImage image = genetics::drawTable();
+    const QImage image = genetics::drawTable(scale);
     QImageWriter writer(QString::fromLocal8Bit(path), "jpeg");
     writer.setQuality(92);
     writer.setProgressiveScanWrite(false);
@@ -143,14 +144,14 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QByteArray command = argc > 1 ? argv[1] : "";
-    if (command == "table" && argc == 3)
-        return writeTable(argv[2]);
+    if (command == "table" && (argc == 3 || argc == 4))
+        return writeTable(argv[2], argc == 4 ? qBound(1, QByteArray(argv[3]).toInt(), 4) : 1);
     if (command == "icon" && argc == 4)
         return writeIcon(argv[2], argv[3]);
     if (command == "png" && argc == 5)
         return writePng(argv[2], QByteArray(argv[3]).toInt(), argv[4]);
-    std::fputs(
-        "usage: morvela-pictures table OUT.jpg | icon IN.xpm OUT.ico | png IN.xpm SIZE OUT.png\n",
+    std::fputs("usage: morvela-pictures table OUT.jpg [SCALE] | icon IN.xpm OUT.ico | png IN.xpm "
+               "SIZE OUT.png\n",
         stderr);
     return 2;
 }

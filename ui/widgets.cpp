@@ -156,6 +156,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // At a scale between the picture's own, smoothly rather than by dropping or doubling pixels.
+    painter.setRenderHint(
+        QPainter::SmoothPixmapTransform, picture_.devicePixelRatio() != devicePixelRatioF());
     painter.drawImage(contentsRect().topLeft(), picture_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

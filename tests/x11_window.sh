@@ -55,4 +55,11 @@ done
 (( h > 398 )) || fail "the window manager gave the window no title bar: frame ${w}x$h"
 (( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 )) || fail "frame not centred across: $w wide at x $x on $sw"
 (( 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 )) || fail "frame not centred down: $h high at y $y on $sh"
-echo "PASS: fixed $flags/$functions/$decorations, its ${w}x$h frame centred at $x,$y on ${sw}x$sh"
+
+# Moved, as the window manager moves it for a user who drags it, it stays where it is put.
+xdotool windowmove "$id" $((x - 150)) $((y - 100))
+sleep 1
+read -r dx dy _ _ < <(geometry)
+(( dx < x - 120 && dx > x - 180 && dy < y - 70 && dy > y - 130 )) \
+    || fail "moved from $x,$y by -150,-100, the frame stands at $dx,$dy"
+echo "PASS: fixed $flags/$functions/$decorations, its ${w}x$h frame centred at $x,$y on ${sw}x$sh, moved to $dx,$dy and left there"

@@ -4,14 +4,21 @@
 #
 # Runs a command in a clone of this repository's committed HEAD inside a new, minimal Debian root
 # with no locale set, as a new machine of that release meets the project. CI checks Debian 13 this
-# way from a Debian 12 machine. The minimal root is made once with debootstrap and cached.
-# Usage, as root: scripts/debian-root.sh SUITE [COMMAND]
+# way from a Debian 12 machine. The minimal root is made once with debootstrap and cached, and so
+# are the packages that roots of that release download.
+# With --in-place the command runs in this working tree instead, seen at its own path inside the
+# root, with the Windows cache folder beside it: what it builds stays here. The Windows build uses
+# it to run on Debian 13 from a Debian 12 machine.
+# Usage, as root: scripts/debian-root.sh [--in-place] SUITE [COMMAND]
 #   scripts/debian-root.sh trixie './scripts/setup.sh && cmake --workflow --preset default'
 set -euo pipefail
-suite=${1:?usage: debian-root.sh SUITE [COMMAND]}
+in_place=0
+[[ ${1:-} != --in-place ]] || { in_place=1; shift; }
+suite=${1:?usage: debian-root.sh [--in-place] SUITE [COMMAND]}
 command=${2:-./scripts/setup.sh && cmake --workflow --preset default}
 top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${MORVELA_ROOT_CACHE:-/var/cache/morvela}/roots
+windows_cache=${MORVELA_WINDOWS_CACHE:-/var/cache/morvela}
 say() { echo "debian-root: $*"; }
 [[ $(id -u) == 0 ]] || { say "run as root: it makes a root file system and mounts into it" >&2; exit 2; }
 
@@ -42,7 +49,12 @@ root=$(mktemp -d /var/tmp/morvela-root.XXXXXX)
 mounted=()
 cleanup() {
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[i]}" 2>/dev/null || true; done
-    rm -rf "$root"
+    # Never delete through a mount that is still there: it may be the working tree or a cache.
+    if grep -qF " $root/" /proc/mounts; then
+        say "left $root in place: something is still mounted in it" >&2
+    else
+        rm -rf "$root"
+    fi
 }
 trap cleanup EXIT
 chmod 755 "$root"
@@ -63,17 +75,35 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-for m in proc sys dev dev/pts dev/shm; do
-    mount --bind "/$m" "$root/$m"
-    mounted+=("$root/$m")
-done
-git clone -q "$top" "$root/root/project"
+share() {
+    mkdir -p "$1" "$root$1"
+    mount --bind "$1" "$root$1"
+    mounted+=("$root$1")
+}
+for m in /proc /sys /dev /dev/pts /dev/shm; do share "$m"; done
+# Downloaded packages are kept for the next root of the same release.
+mkdir -p "$cache/apt-$suite"
+mount --bind "$cache/apt-$suite" "$root/var/cache/apt/archives"
+mounted+=("$root/var/cache/apt/archives")
+if ((in_place)); then
+    share "$top"
+    share "$windows_cache"
+    where=$top
+    # The tree may belong to another user than root, who runs the command.
+    printf '[safe]\n\tdirectory = *\n' >"$root/root/.gitconfig"
+    say "running on Debian $suite in $top, no locale set: $command"
+else
+    git clone -q "$top" "$root/root/project"
+    where=/root/project
+    say "running on Debian $suite in a fresh clone, no locale set: $command"
+fi
 
-say "running on Debian $suite in a fresh clone, no locale set: $command"
 start=$(date +%s)
 set +e
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root TERM=dumb CI="${CI:-}" /bin/bash -c "cd /root/project && $command"
+    HOME=/root TERM=dumb CI="${CI:-}" MORVELA_WINDOWS_CACHE="$windows_cache" \
+    ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} \
+    /bin/bash -c "cd '$where' && $command"
 status=$?
 set -e
 say "Debian $suite: exit status $status after $(($(date +%s) - start)) s"

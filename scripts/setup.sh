@@ -35,6 +35,7 @@ pulseaudio
 windows_packages="
 cmake
 ninja-build
+qt6-base-dev
 qt6-base-dev-tools
 dpkg-dev
 g++-mingw-w64-x86-64-posix

@@ -1,16 +1,18 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-builds Qt 6.4.2 (Core, Gui, Widgets, Test and the windows platform plugin) for 64-bit
-# Windows from Debian's own qt6-base source package, once, into a cache outside any build tree.
-# Called by windows.sh; prints the Qt prefix on its last line. A ready cache returns at once.
+# Cross-builds Qt 6.8.2 (Core, Gui, Widgets, Test and the windows platform plugin) for 64-bit
+# Windows from Debian 13's own qt6-base source package, once, into a cache outside any build tree.
+# Called by windows.sh on Debian 13, whose host Qt tools are of the same version, as a cross-built
+# Qt needs; prints the Qt prefix on its last line. A ready cache returns at once.
 # Usage: windows-qt.sh CACHE_DIR
 set -euo pipefail
 cache=${1:?cache folder}
-prefix=$cache/qt-6.4.2-mingw-w64
+qt_version=6.8.2
+prefix=$cache/qt-$qt_version-mingw-w64
 here=$(cd "$(dirname "$0")/.." && pwd)
 log=$cache/qt-build.log
-qt_version=6.4.2
+suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
 
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/work.XXXXXX")
@@ -22,8 +24,8 @@ fetch_source() {
     if ! apt-get source --download-only -qq --print-uris qt6-base >/dev/null 2>&1; then
         sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1 >"$work/mirror"
         [[ -s $work/mirror ]] || awk '/^deb /{print $2; exit}' /etc/apt/sources.list >"$work/mirror"
-        printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$(cat "$work/mirror")" >/etc/apt/sources.list.d/morvela-source.sources
+        printf 'Types: deb-src\nURIs: %s\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+            "$(cat "$work/mirror")" "$suite" "$suite" >/etc/apt/sources.list.d/morvela-source.sources
         apt-get update -qq >>"$log" 2>&1
     fi
     (cd "$work" && apt-get source --download-only -qq qt6-base >>"$log" 2>&1 \
@@ -43,11 +45,10 @@ platform plugin and the JPEG image plugin, under the GNU Lesser General Public L
 (LGPL-3.0-only.txt, which builds on GPL-3.0-only.txt).
 
 Its exact source is Debian's source package qt6-base, version $version ("apt-get source
-qt6-base=$version" on Debian 12 "bookworm", with Debian's patches as dpkg-source applies them);
+qt6-base=$version" on Debian 13 "$suite", with Debian's patches as dpkg-source applies them);
 Debian's snapshot archive keeps every version of it. Morvela's script scripts/windows-qt.sh,
-in Morvela's source, rebuilds these libraries from it: it gives the one-line change it makes to
-src/plugins/platforms/windows/qwindowsintegration.cpp and the configure options it uses. You may
-replace the Qt libraries in Morvela's folder with your own build of them.
+in Morvela's source, rebuilds these libraries from it, unchanged, with the configure options it
+gives. You may replace the Qt libraries in Morvela's folder with your own build of them.
 SOURCE
 }
 
@@ -61,27 +62,28 @@ if [[ -f $prefix/.complete ]]; then
     echo "$prefix"
     exit 0
 fi
-echo "windows-qt: building Qt for Windows once (about 15 minutes on 2 free cores, up to an hour on busy ones); log: $log" >&2
+host=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+[[ $host == "$qt_version"* ]] || {
+    echo "windows-qt: Qt $qt_version for Windows needs the host Qt tools of that version (Debian 13's); this machine has '${host:-none}'" >&2
+    exit 1
+}
+echo "windows-qt: building Qt $qt_version for Windows once (about 30 minutes on 2 free cores, up to an hour on busy ones); log: $log" >&2
 : >"$log"
 fetch_source
 src=$work/src
-
-# Without Direct2D, 6.4.2's Gui leaves out the DirectWrite font database that the windows plugin
-# still uses whenever directwrite3 is on: require both where the plugin uses it.
-sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
-    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
-grep -q 'directwrite3) && QT_CONFIG(direct2d)' "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
+[[ -f $src/.cmake.conf ]] && grep -q "QT_REPO_MODULE_VERSION \"$qt_version\"" "$src/.cmake.conf" \
+    || { echo "windows-qt: Debian's qt6-base source is not Qt $qt_version" >&2; exit 1; }
 
 mkdir "$work/build"
 cd "$work/build"
+# Direct2D stays on: without it, 6.8's Gui does not compile for Windows.
 {
     "$src/configure" -prefix "$prefix" -release -shared -opensource -confirm-license \
         -nomake examples -nomake tests -qt-host-path /usr -xplatform win32-g++ \
         -no-opengl -no-dbus -no-icu -no-zstd \
         -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion \
         -no-feature-network -no-feature-sql -no-feature-concurrent -no-feature-xml \
-        -no-feature-printsupport -no-feature-vulkan -no-feature-direct2d \
-        -no-feature-tabletevent -- \
+        -no-feature-printsupport -no-feature-vulkan -no-feature-tabletevent -- \
         -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     cmake --build . --parallel "$(nproc)"

@@ -1,15 +1,20 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows build, made and checked on Debian 12: installs what it needs, cross-builds Qt once
-# into a cache outside the tree (MORVELA_WINDOWS_CACHE, default /var/cache/morvela), cross-builds
-# Morvela and its logic, form and report tests, runs those tests under Wine, checks the version
-# record and icon from the executable's bytes, makes the NSIS installer, the MSI and a portable zip,
-# and under Wine in Xvfb installs, starts, drives and uninstalls the program with each installer.
+# The Windows build, made and checked on Debian 13, whose host Qt tools match the Qt it builds
+# and whose Wine has UI Automation; from Debian 12 it runs in a Debian 13 root over this tree.
+# Installs what it needs, cross-builds Qt once into a cache outside the tree
+# (MORVELA_WINDOWS_CACHE, default /var/cache/morvela), cross-builds Morvela and its logic, form and
+# report tests, runs those tests under Wine, checks the version record and icon from the
+# executable's bytes, makes the NSIS installer, the MSI and a portable zip, and under Wine in Xvfb
+# installs, starts, drives and uninstalls the program with each installer.
 # Usage, as root or with sudo, from anywhere: scripts/windows.sh
 # Leaves build/windows/Morvela-VERSION-win64.exe, .msi and .zip, and a screenshot.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
+    exec "$top/scripts/debian-root.sh" --in-place trixie ./scripts/windows.sh
+fi
 build=$top/build/windows
 version=$(sed -n 's/^project(Morvela VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 publisher=$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")
@@ -36,8 +41,8 @@ if [[ ${1:-} != --under-x ]]; then
     "$top/scripts/windows-msi.sh" "$build" 0.9.0.0 >/dev/null
     # The reason an older package gives for refusing, which Windows shows; Wine's msiexec does not.
     msiinfo export "$build/Morvela-$version-win64.msi" LaunchCondition \
-        | grep -q 'NOT WIX_DOWNGRADE_DETECTED.A newer version of Morvela is already installed' \
-        || fail "the MSI gives no reason for refusing to install over a newer version"
+        | grep -q 'NOT WIX_DOWNGRADE_DETECTED.На този компютър вече има по-нова версия на Morvela' \
+        || fail "the MSI gives no Bulgarian reason for refusing to install over a newer version"
     say "made $build/Morvela-$version-win64.exe, .msi and .zip"
     QT_WINDOWS=$qt exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-x
 fi
@@ -45,6 +50,8 @@ fi
 # Under Xvfb: a fresh Wine prefix, with Liberation Serif standing in for Times New Roman as a
 # Windows machine would have the real face.
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names files in the locale's character set: without one, no Cyrillic name can be made.
+export LC_ALL=C.UTF-8
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
@@ -68,7 +75,7 @@ check_folder() {
         licenses/MinGW-w64/mingw-w64-x86-64-dev.txt; do
         [[ -s $folder/$f ]] || fail "$1 left no $f"
     done
-    for link in Morvela.lnk 'Morvela - teacher guide (Bulgarian).lnk'; do
+    for link in Morvela.lnk 'Morvela – ръководство за учителя.lnk'; do
         find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$link" | grep -q . \
             || fail "$1 made no Start-menu shortcut $link"
     done
@@ -125,6 +132,15 @@ A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%"
 import -window root "$build/screenshot.png"
 close_program
 
+# The same lesson as a blind pupil's screen reader hears it through UI Automation. Wine hands no
+# notification to a client yet: it writes each one's text to the program's standard error.
+heard=$build/uia-program.log
+WINEDEBUG=-all,fixme+uiautomation wine "C:\\Program Files\\Morvela\\Morvela.exe" 2>"$heard" &
+installed_window "the installer" >/dev/null
+wine "$build/uia_lesson.exe" "$(winepath -w "$heard")" | tee "$build/uia-lesson.txt" \
+    || fail "UI Automation did not hear the lesson (above; the program's log: $heard)"
+close_program
+
 wine "C:\\Program Files\\Morvela\\Uninstall.exe" /S
 for _ in $(seq 50); do [[ -f $folder/Morvela.exe ]] || break; sleep 0.2; done
 [[ ! -f $folder/Morvela.exe ]] || fail "the uninstaller left Morvela.exe"
@@ -158,4 +174,4 @@ wineserver -w
 ! wine reg query "HKLM\\Software\\$publisher" >/dev/null 2>&1 \
     || fail "the MSI's uninstall left the registry key of its shortcuts"
 wineserver -k || true
-say "PASS: tests under Wine, version record and icon, licences and guide in the folder; NSIS: silent install, window ${size} titled as laid out, A x B report, uninstall; MSI: upgrade from 0.9.0.0 to $version with one entry, window, downgrade refused with its reason (status $status), silent uninstall leaving nothing"
+say "PASS: tests under Wine, version record and icon, licences and guide in the folder; NSIS: silent install, window ${size} titled as laid out, A x B report, the lesson heard through UI Automation, uninstall; MSI: upgrade from 0.9.0.0 to $version with one entry, window, downgrade refused with its reason (status $status), silent uninstall leaving nothing"

@@ -54,10 +54,16 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/licences.txt.in
     ${CMAKE_BINARY_DIR}/licences.txt @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/licences.txt DESTINATION licenses RENAME README.txt)
 
-# The Windows Installer package beside the NSIS one: scripts/windows-msi.sh builds it with wixl.
-set(MORVELA_DESCRIPTION "How children inherit the ABO blood groups of their parents")
-set(MORVELA_DOWNGRADE_MESSAGE "A newer version of Morvela is already installed. To install \
-this older one, uninstall the newer one first.")
+# The Start-menu link to the guide, in both installers.
+set(MORVELA_GUIDE_LINK "Morvela – ръководство за учителя")
+
+# The Windows Installer package beside the NSIS one: scripts/windows-msi.sh builds it with wixl,
+# then gives it its Bulgarian texts, which wixl cannot write (packaging/windows/bulgarian.sql.in).
+set(MORVELA_DESCRIPTION "Как децата наследяват кръвните групи A, B, AB и 0 от родителите си")
+set(MORVELA_DOWNGRADE_MESSAGE "На този компютър вече има по-нова версия на Morvela. За да \
+инсталирате тази по-стара версия, първо премахнете по-новата.")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/bulgarian.sql.in
+    ${CMAKE_BINARY_DIR}/msi-bulgarian.sql @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/morvela.wxs.in
     ${CMAKE_BINARY_DIR}/morvela.wxs @ONLY)
 
@@ -80,8 +86,10 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME Morvela.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT https://${MORVELA_PUBLISHER}/)
 # Debian's NSIS builds 32-bit installers unless told otherwise; a 64-bit program wants a 64-bit one.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# Beside the program's shortcut. ASCII: CPack's NSIS script is not read as UTF-8.
-set(CPACK_NSIS_MENU_LINKS guide.bg.html "Morvela - teacher guide (Bulgarian)")
+# Beside the program's shortcut.
+set(CPACK_NSIS_MENU_LINKS guide.bg.html "${MORVELA_GUIDE_LINK}")
+# The installer in Bulgarian, from this folder's template; its script is UTF-8.
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

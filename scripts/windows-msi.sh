@@ -24,4 +24,12 @@ cp "$top/ui/pictures/morvela.ico" morvela.ico
 wixl -a x64 -D SourceDir=stage -D Win64=yes -D Icon=morvela.ico -D "Version=$version" \
     -o "$out" "$build/morvela.wxs" files.wxs 2>wixl.log \
     || { echo "windows-msi: wixl failed:" >&2; cat wixl.log >&2; exit 1; }
+
+# wixl drops every character outside ASCII from the database's strings. With the database's code
+# page set to Cyrillic (1251), msitools store the Bulgarian texts in their stand-ins' places.
+printf '\r\n\r\n1251\t_ForceCodepage\r\n' >_ForceCodepage.idt
+msibuild "$out" -i _ForceCodepage.idt
+while IFS= read -r query; do
+    [[ -z $query || $query == --* ]] || msibuild "$out" -q "$query"
+done <"$build/msi-bulgarian.sql"
 echo "$out"

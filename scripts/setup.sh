@@ -52,6 +52,7 @@ xauth
 x11-utils
 xdotool
 python3-pefile
+python3-olefile
 xclip
 imagemagick
 wixl

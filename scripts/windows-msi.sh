@@ -32,4 +32,14 @@ msibuild "$out" -i _ForceCodepage.idt
 while IFS= read -r query; do
     [[ -z $query || $query == --* ]] || msibuild "$out" -q "$query"
 done <"$build/msi-bulgarian.sql"
+
+# The summary that Windows shows in the file's properties, in Bulgarian too, from the package's own
+# texts. Its package code follows from the product code and version, its times from the commit.
+property() { msiinfo export "$out" Property | tr -d '\r' | awk -F '\t' -v k="$1" '$1 == k { print $2 }'; }
+description=$(msiinfo export "$out" Shortcut | tr -d '\r' | awk -F '\t' '$1 == "ProgramShortcut" { print $7 }')
+package_code=$(python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2] + " " + sys.argv[3])).upper())' \
+    "$(property UpgradeCode)" "$(property ProductCode)" "$version")
+python3 "$top/scripts/msi-summary.py" "$out" "Morvela $version" "$(property Manufacturer)" \
+    "$description" "x64;$(property ProductLanguage)" "$package_code" \
+    "${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct)}"
 echo "$out"

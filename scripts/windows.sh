@@ -43,6 +43,10 @@ if [[ ${1:-} != --under-x ]]; then
     msiinfo export "$build/Morvela-$version-win64.msi" LaunchCondition \
         | grep -q 'NOT WIX_DOWNGRADE_DETECTED.На този компютър вече има по-нова версия на Morvela' \
         || fail "the MSI gives no Bulgarian reason for refusing to install over a newer version"
+    # Its summary, as a file's properties show it, in the code page it declares.
+    msiinfo suminfo "$build/Morvela-$version-win64.msi" | iconv -f CP1251 -t UTF-8 \
+        | grep -q '^Comments: Как децата наследяват кръвните групи' \
+        || fail "the MSI's summary is not in Bulgarian"
     say "made $build/Morvela-$version-win64.exe, .msi and .zip"
     QT_WINDOWS=$qt exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-x
 fi

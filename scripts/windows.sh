@@ -60,6 +60,10 @@ rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
     /d 'Liberation Serif' /f >/dev/null 2>&1
+# Wine's DirectWrite, Qt 6.8's default on Windows, knows nothing of that stand-in: Qt's GDI fonts
+# do. Set in Windows' own environment, since Wine leaves out the Unix one's QT_QPA_PLATFORM.
+wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d windows:fontengine=gdi /f \
+    >/dev/null 2>&1
 wineserver -w
 
 # The cross-built tests, with the Qt and MinGW libraries from where they were built.

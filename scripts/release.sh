@@ -7,6 +7,9 @@
 # Usage, on Debian 12 as root or with sudo, from a clean clone: scripts/release.sh [FOLDER]
 # (default build/release). The Windows Qt is built once and cached, as scripts/windows.sh says.
 set -euo pipefail
+# What the packages hold must not depend on the builder's umask: under 002, the default of many
+# desktops, the .deb's folders would be group-writable and lintian would refuse it.
+umask 022
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$top/build/release}
 say() { echo "release: $*"; }

@@ -490,18 +490,35 @@ private slots:
         QVERIFY(qAbs(salmon.red() - 0xFA) < 8 && qAbs(salmon.green() - 0x87) < 8
             && qAbs(salmon.blue() - 0x84) < 8);
 
-        const QImage icon = d.window->windowIcon().pixmap(32, 32).toImage().convertToFormat(
-            QImage::Format_ARGB32);
-        const QImage xpm = QImage(QStringLiteral(MORVELA_PICTURES "/morvela.xpm"))
-                               .convertToFormat(QImage::Format_ARGB32);
-        const QImage ico = QImage(QStringLiteral(MORVELA_PICTURES "/morvela.ico"))
-                               .convertToFormat(QImage::Format_ARGB32);
+        // The icon at 32 px and, drawn at twice the size, at 64; the Windows icon holds both.
+        const auto argb = [](const QImage& i) { return i.convertToFormat(QImage::Format_ARGB32); };
+        const QImage xpm = argb(QImage(QStringLiteral(MORVELA_PICTURES "/morvela.xpm")));
+        const QImage xpm2x = argb(QImage(QStringLiteral(MORVELA_PICTURES "/morvela_2x.xpm")));
         QCOMPARE(xpm.size(), QSize(32, 32));
-        QCOMPARE(icon, xpm);
-        QCOMPARE(ico, xpm);
+        QCOMPARE(xpm2x.size(), QSize(64, 64));
+        QCOMPARE(argb(d.window->windowIcon().pixmap(QSize(32, 32), 1.0).toImage()), xpm);
+        QCOMPARE(argb(d.window->windowIcon().pixmap(QSize(64, 64), 1.0).toImage()), xpm2x);
+        QImageReader ico(QStringLiteral(MORVELA_PICTURES "/morvela.ico"));
+        QCOMPARE(ico.imageCount(), 2);
+        QCOMPARE(argb(ico.read()), xpm);
+        QVERIFY(ico.jumpToNextImage());
+        QCOMPARE(argb(ico.read()), xpm2x);
         QCOMPARE(qAlpha(xpm.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(xpm.pixel(16, 20)), 255);
-        QCOMPARE(QImageReader(QStringLiteral(MORVELA_PICTURES "/morvela.ico")).imageCount(), 1);
+        // The larger is the smaller in its colours and outline, not merely enlarged: where the
+        // smaller's pixels would be doubled, some edges run smoothly.
+        QSet<QRgb> colours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                colours << xpm.pixel(x, y);
+        int smoothed = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                smoothed += xpm2x.pixel(x, y) != xpm.pixel(x / 2, y / 2);
+                QVERIFY(colours.contains(xpm2x.pixel(x, y)));
+            }
+        }
+        QVERIFY2(smoothed > 50 && smoothed < 64 * 64 / 8, qPrintable(QString::number(smoothed)));
     }
 };
 

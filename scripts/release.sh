@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes a release in one folder: the Debian package, the Windows installer, MSI and zip, each named
-# with the version from CMake, and SHA256SUMS over them. Each is checked before it is taken: the
+# Makes a release in one folder: the Debian package, the Windows installer, MSI and zip, the source
+# archive of the commit and a record of what they were built from, each named with the version from
+# CMake, and SHA256SUMS over them. Each is checked before it is taken: the
 # licences declared file by file, the .deb by lintian and installed, the Windows files under Wine.
 # Usage, on Debian 12 as root or with sudo, from a clean clone: scripts/release.sh [FOLDER]
 # (default build/release). The Windows Qt is built once and cached, as scripts/windows.sh says.
@@ -14,6 +15,11 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$top/build/release}
 say() { echo "release: $*"; }
 fail() { echo "release: FAIL: $*" >&2; exit 1; }
+
+# The release is of a commit: its source archive and its record name it, so nothing may differ.
+[[ -z $(git -C "$top" status --porcelain --untracked-files=no) ]] \
+    || fail "the working tree differs from its commit; make a release from a clean clone"
+commit=$(git -C "$top" rev-parse HEAD)
 
 "$top/scripts/setup.sh"
 "$top/scripts/setup.sh" --release
@@ -31,10 +37,21 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$deb_build/CMakeCache.tx
 rm -rf "$out"
 mkdir -p "$out"
 files=("morvela_${version}_amd64.deb" "Morvela-$version-win64.exe" "Morvela-$version-win64.msi"
-    "Morvela-$version-win64.zip")
+    "Morvela-$version-win64.zip" "morvela-$version.tar.gz" "morvela-$version.buildinfo.txt")
 cp "$deb_build/${files[0]}" "$out/"
-for f in "${files[@]:1}"; do cp "$top/build/windows/$f" "$out/"; done
+for f in "${files[@]:1:3}"; do cp "$top/build/windows/$f" "$out/"; done
+# The source of the commit, its files dated by it.
+git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip -9n >"$out/${files[4]}"
+# What the release was built from, so that another machine can build it again.
+{
+    echo "Morvela $version, built from commit $commit"
+    echo
+    echo "Debian package, built on Debian $(cat /etc/debian_version) ($(. /etc/os-release && echo "$VERSION_CODENAME")):"
+    dpkg-query -W -f='  ${Package} ${Version}\n' g++ cmake ninja-build qt6-base-dev dpkg-dev
+    echo
+    cat "$top/build/windows/built-with.txt"
+} >"$out/${files[5]}"
 (cd "$out" && sha256sum "${files[@]}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS) \
     || fail "the checksums do not verify"
 say "Morvela $version in $out:"
-(cd "$out" && ls -l "${files[@]}" SHA256SUMS | awk '{printf "release:   %-32s %10d bytes\n", $9, $5}')
+(cd "$out" && ls -l "${files[@]}" SHA256SUMS | awk '{printf "release:   %-36s %10d bytes\n", $9, $5}')

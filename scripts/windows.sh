@@ -48,6 +48,14 @@ if [[ ${1:-} != --under-x ]]; then
         | grep -q '^Comments: Как децата наследяват кръвните групи' \
         || fail "the MSI's summary is not in Bulgarian"
     say "made $build/Morvela-$version-win64.exe, .msi and .zip"
+    {
+        echo "Windows files, built on Debian $(cat /etc/debian_version) ($(. /etc/os-release && echo "$VERSION_CODENAME")):"
+        dpkg-query -W -f='  ${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
+            mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev-tools nsis \
+            wixl msitools
+        echo "  Qt for Windows: $(sed -n 's/.*source package qt6-base, version \([^ ]*\).*/qt6-base \1/p' \
+            "$qt/licenses/SOURCE.txt"), built by scripts/windows-qt.sh"
+    } >"$build/built-with.txt"
     QT_WINDOWS=$qt exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-x
 fi
 

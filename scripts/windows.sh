@@ -7,7 +7,8 @@
 # (MORVELA_WINDOWS_CACHE, default /var/cache/morvela), cross-builds Morvela and its logic, form and
 # report tests, runs those tests under Wine, checks the version record and icon from the
 # executable's bytes, makes the NSIS installer, the MSI and a portable zip, and under Wine in Xvfb
-# installs, starts, drives and uninstalls the program with each installer.
+# installs, starts, drives and uninstalls the program with each installer, and hears a keyboard
+# lesson through UI Automation, as a Windows screen reader does.
 # Usage, as root or with sudo, from anywhere: scripts/windows.sh
 # Leaves build/windows/Morvela-VERSION-win64.exe, .msi and .zip, and a screenshot.
 set -euo pipefail

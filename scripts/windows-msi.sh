@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows Installer package from a configured and built Windows tree: the folder as
-# `cmake --install` lays it out, each file its own component, under the fixed UpgradeCode of the
-# package source that the build configured (build/windows/morvela.wxs).
+# `cmake --install` lays it out, stripped as in the installer and the zip, each file its own
+# component, under the fixed UpgradeCode of the package source that the build configured
+# (build/windows/morvela.wxs). Its codes follow from that UpgradeCode and the version, and its
+# times from SOURCE_DATE_EPOCH or else the commit, so that the same commit gives the same bytes.
 # Usage: windows-msi.sh BUILD_DIR [VERSION]   (VERSION: the project's, unless a test asks for another)
 set -euo pipefail
 build=$(cd "${1:?usage: windows-msi.sh BUILD_DIR [VERSION]}" && pwd)
@@ -12,17 +14,43 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 work=$build/msi-$version
 out=$build/Morvela-$version-win64.msi
 
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct)}
+uuid5() {
+    python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$@"
+}
+upgrade_code=$(sed -n 's/.*UpgradeCode="\([-0-9a-fA-F]*\)".*/\1/p' "$build/morvela.wxs")
+[[ -n $upgrade_code ]] || { echo "windows-msi: no UpgradeCode in $build/morvela.wxs" >&2; exit 1; }
+product_code=$(uuid5 "$upgrade_code" "Morvela $version")
+
 rm -rf "$work"
 mkdir -p "$work"
-cmake --install "$build" --prefix "$work/stage" >/dev/null
+cmake --install "$build" --prefix "$work/stage" --strip >/dev/null
+# The cabinet keeps each file's time.
+find "$work/stage" -exec touch -h -d "@$epoch" {} +
 cd "$work"
 # wixl reads its sources relative to where it runs.
 cp "$top/ui/pictures/morvela.ico" morvela.ico
 (cd stage && find . -type f | LC_ALL=C sort | sed 's|^\./|stage/|') \
     | wixl-heat --prefix stage/ --directory-ref INSTALLDIR --component-group MorvelaFiles \
-        --var var.SourceDir --win64 >files.wxs
+        --var var.SourceDir --win64 >heat.wxs
+# wixl-heat names each folder from a hash of its absolute path, which differs from clone to clone:
+# name it from its path inside the package instead.
+python3 - heat.wxs >files.wxs <<'NAMES'
+import hashlib, re, sys
+text = open(sys.argv[1], encoding="utf-8").read()
+names, path = {}, []
+for m in re.finditer(r'<Directory Id="(dir[0-9A-F]{32})" Name="([^"]*)">|</Directory>', text):
+    if m.group(1):
+        path.append(m.group(2))
+        names[m.group(1)] = "dir" + hashlib.md5("/".join(path).encode()).hexdigest().upper()
+    else:
+        path.pop()
+for old, new in names.items():
+    text = text.replace(old, new)
+sys.stdout.write(text)
+NAMES
 wixl -a x64 -D SourceDir=stage -D Win64=yes -D Icon=morvela.ico -D "Version=$version" \
-    -o "$out" "$build/morvela.wxs" files.wxs 2>wixl.log \
+    -D "ProductCode=$product_code" -o "$out" "$build/morvela.wxs" files.wxs 2>wixl.log \
     || { echo "windows-msi: wixl failed:" >&2; cat wixl.log >&2; exit 1; }
 
 # wixl drops every character outside ASCII from the database's strings. With the database's code
@@ -37,9 +65,7 @@ done <"$build/msi-bulgarian.sql"
 # texts. Its package code follows from the product code and version, its times from the commit.
 property() { msiinfo export "$out" Property | tr -d '\r' | awk -F '\t' -v k="$1" '$1 == k { print $2 }'; }
 description=$(msiinfo export "$out" Shortcut | tr -d '\r' | awk -F '\t' '$1 == "ProgramShortcut" { print $7 }')
-package_code=$(python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2] + " " + sys.argv[3])).upper())' \
-    "$(property UpgradeCode)" "$(property ProductCode)" "$version")
 python3 "$top/scripts/msi-summary.py" "$out" "Morvela $version" "$(property Manufacturer)" \
-    "$description" "x64;$(property ProductLanguage)" "$package_code" \
-    "${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct)}"
+    "$description" "x64;$(property ProductLanguage)" "$(uuid5 "$upgrade_code" "$product_code $version")" \
+    "$epoch"
 echo "$out"

@@ -76,6 +76,9 @@ src=$work/src
 
 mkdir "$work/build"
 cd "$work/build"
+# Times written into the libraries are the source package's own, as Debian's builds take them.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
 # Direct2D stays on: without it, 6.8's Gui does not compile for Windows.
 {
     "$src/configure" -prefix "$prefix" -release -shared -opensource -confirm-license \

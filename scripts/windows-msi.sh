@@ -34,15 +34,18 @@ cp "$top/ui/pictures/morvela.ico" morvela.ico
     | wixl-heat --prefix stage/ --directory-ref INSTALLDIR --component-group MorvelaFiles \
         --var var.SourceDir --win64 >heat.wxs
 # wixl-heat names each folder from a hash of its absolute path, which differs from clone to clone:
-# name it from its path inside the package instead.
+# name it from its path inside the package instead, and from how often that path came before, as
+# the same folder may appear more than once.
 python3 - heat.wxs >files.wxs <<'NAMES'
-import hashlib, re, sys
+import collections, hashlib, re, sys
 text = open(sys.argv[1], encoding="utf-8").read()
-names, path = {}, []
+names, path, seen = {}, [], collections.Counter()
 for m in re.finditer(r'<Directory Id="(dir[0-9A-F]{32})" Name="([^"]*)">|</Directory>', text):
     if m.group(1):
         path.append(m.group(2))
-        names[m.group(1)] = "dir" + hashlib.md5("/".join(path).encode()).hexdigest().upper()
+        key = "/".join(path)
+        names[m.group(1)] = "dir" + hashlib.md5(f"{key} {seen[key]}".encode()).hexdigest().upper()
+        seen[key] += 1
     else:
         path.pop()
 for old, new in names.items():

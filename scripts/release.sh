@@ -5,6 +5,9 @@
 # archive of the commit and a record of what they were built from, each named with the version from
 # CMake, and SHA256SUMS over them. Each is checked before it is taken: the
 # licences declared file by file, the .deb by lintian and installed, the Windows files under Wine.
+# The same commit gives the same bytes, whatever the folder, time, time zone or umask: every time
+# stamp is the commit's (SOURCE_DATE_EPOCH), and each build starts from nothing.
+# scripts/reproduce.sh checks that by building it again.
 # Usage, on Debian 12 as root or with sudo, from a clean clone: scripts/release.sh [FOLDER]
 # (default build/release). The Windows Qt is built once and cached, as scripts/windows.sh says.
 set -euo pipefail
@@ -20,12 +23,17 @@ fail() { echo "release: FAIL: $*" >&2; exit 1; }
 [[ -z $(git -C "$top" status --porcelain --untracked-files=no) ]] \
     || fail "the working tree differs from its commit; make a release from a clean clone"
 commit=$(git -C "$top" rev-parse HEAD)
+# Every time stamp in the release is the commit's, in one time zone and one locale.
+SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct "$commit")
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 
 "$top/scripts/setup.sh"
 "$top/scripts/setup.sh" --release
 (cd "$top" && reuse lint >/dev/null) || fail "reuse lint: a file has no licence declared; run 'reuse lint'"
 
 deb_build=$top/build/release-deb
+# A build left from before would keep what it made without the commit's time.
+rm -rf "$deb_build" "$top/build/windows"
 cmake -S "$top" -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$deb_build" >/dev/null
 "$top/scripts/check-package.sh" "$deb_build"
@@ -45,6 +53,7 @@ git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip
 # What the release was built from, so that another machine can build it again.
 {
     echo "Morvela $version, built from commit $commit"
+    echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH ($(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S UTC'), the commit's time)"
     echo
     echo "Debian package, built on Debian $(cat /etc/debian_version) ($(. /etc/os-release && echo "$VERSION_CODENAME")):"
     dpkg-query -W -f='  ${Package} ${Version}\n' g++ cmake ninja-build qt6-base-dev dpkg-dev

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
 # already there; with --windows, those that the Windows cross-build needs instead, and with
-# --release, the checkers of a release. Debian 12 and 13 alike. Runs as root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
+# --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
+# root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
 
 packages="
@@ -61,6 +62,11 @@ msitools
 release_packages="
 lintian
 reuse
+diffoscope-minimal
+python3-debian
+libarchive-tools
+unzip
+xxd
 "
 case "${1:-}" in
 --windows) packages=$windows_packages ;;

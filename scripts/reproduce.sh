@@ -1,0 +1,64 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks that a release can be rebuilt to the same bytes: makes it again with scripts/release.sh
+# from a fresh clone of the same commit, in another folder, later, under another umask and time
+# zone, sharing the cached Windows Qt, and compares every file with the release given. Without one,
+# it makes both. On any difference it fails, naming each file that differs, with diffoscope's
+# account of where (in full in build/reproduce/).
+# Usage, as scripts/release.sh is run: scripts/reproduce.sh [RELEASE_FOLDER]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+say() { echo "reproduce: $*"; }
+fail() { echo "reproduce: FAIL: $*" >&2; exit 1; }
+[[ -z $(git -C "$top" status --porcelain --untracked-files=no) ]] \
+    || fail "the working tree differs from its commit; check a release from a clean clone"
+commit=$(git -C "$top" rev-parse HEAD)
+report=$top/build/reproduce
+rm -rf "$report"
+mkdir -p "$report"
+work=$(mktemp -d /var/tmp/morvela-reproduce.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+# One release of the commit, from a clone in FOLDER, under UMASK and TZ, into FOLDER/release.
+build() {
+    local folder=$1 mask=$2 zone=$3 start
+    start=$(date +%s)
+    mkdir -p "$(dirname "$folder")"
+    (umask "$mask" && git clone -q --no-hardlinks "$top" "$folder" && git -C "$folder" checkout -q "$commit")
+    say "building the release in $folder (umask $mask, TZ=$zone)"
+    (umask "$mask" && cd "$folder" && TZ=$zone ./scripts/release.sh "$folder/release") >"$report/${folder##*/}.log" 2>&1 \
+        || fail "the release in $folder failed; the end of $report/${folder##*/}.log:
+$(tail -n 20 "$report/${folder##*/}.log")"
+    say "built in $(($(date +%s) - start)) s"
+}
+
+if [[ -n ${1:-} ]]; then
+    first=$(cd "$1" && pwd)
+else
+    build "$work/first" 022 UTC
+    first=$work/first/release
+fi
+[[ -s $first/SHA256SUMS ]] || fail "no SHA256SUMS in $first"
+# Twelve hours and three quarters east of UTC, needing no time zone data.
+build "$work/second/folder/deeper" 002 ZZZ-12:45
+second=$work/second/folder/deeper/release
+
+cp "$first/SHA256SUMS" "$report/SHA256SUMS.first"
+cp "$second/SHA256SUMS" "$report/SHA256SUMS.second"
+if cmp -s "$first/SHA256SUMS" "$second/SHA256SUMS"; then
+    say "PASS: the same bytes twice, from commit $commit:"
+    sed 's/^/reproduce:   /' "$second/SHA256SUMS"
+    exit 0
+fi
+differ=()
+while read -r _ name; do
+    cmp -s "$first/$name" "$second/$name" && continue
+    differ+=("$name")
+    diffoscope --no-progress --text "$report/$name.diffoscope.txt" --max-report-size 2000000 \
+        "$first/$name" "$second/$name" >/dev/null 2>&1 || true
+    echo "reproduce: $name differs; diffoscope, the first lines (all in $report/$name.diffoscope.txt):" >&2
+    head -n 40 "$report/$name.diffoscope.txt" >&2
+done <"$first/SHA256SUMS"
+[[ ${#differ[@]} -gt 0 ]] || fail "the checksum files differ but no file does: $(diff "$first/SHA256SUMS" "$second/SHA256SUMS")"
+fail "rebuilt from commit $commit, ${differ[*]} differ"

@@ -56,7 +56,8 @@ git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip
     echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH ($(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S UTC'), the commit's time)"
     echo
     echo "Debian package, built on Debian $(cat /etc/debian_version) ($(. /etc/os-release && echo "$VERSION_CODENAME")):"
-    dpkg-query -W -f='  ${Package} ${Version}\n' g++ cmake ninja-build qt6-base-dev dpkg-dev
+    dpkg-query -W -f='  ${Package} ${Version}\n' "g++-$(g++ -dumpversion | cut -d. -f1)" binutils cmake \
+        ninja-build qt6-base-dev dpkg-dev
     echo
     cat "$top/build/windows/built-with.txt"
 } >"$out/${files[5]}"

@@ -51,10 +51,17 @@ differ=()
 while read -r name; do
     cmp -s "$first/$name" "$second/$name" && continue
     differ+=("$name")
-    diffoscope --no-progress --text "$report/$name.diffoscope.txt" --max-report-size 2000000 \
-        "$first/$name" "$second/$name" >/dev/null 2>&1 || true
-    echo "reproduce: $name differs; diffoscope, the first lines (all in $report/$name.diffoscope.txt):" >&2
-    head -n 40 "$report/$name.diffoscope.txt" >&2
+    account=$report/$name.diffoscope.txt
+    diffoscope --no-progress --text "$account" --max-report-size 2000000 \
+        "$first/$name" "$second/$name" >/dev/null 2>"$report/$name.diffoscope.err" || true
+    # diffoscope gives up on a file it cannot unpack, such as a zip whose checksums fail: then the
+    # bytes themselves say where.
+    if [[ ! -s $account ]]; then
+        { echo "diffoscope gave no account (its errors: $report/$name.diffoscope.err); the first bytes that differ (offset, octal in each):"
+          cmp -l "$first/$name" "$second/$name" 2>&1 | head -n 20; } >"$account"
+    fi
+    echo "reproduce: $name differs; where, the first lines (all in $account):" >&2
+    head -n 40 "$account" >&2
 done < <(awk '{ print $2 }' "$first/SHA256SUMS"; echo SHA256SUMS)
 [[ ${#differ[@]} -eq 0 ]] || fail "rebuilt from commit $commit, ${differ[*]} differ"
 say "PASS: the same bytes twice, from commit $commit:"

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Run by CPack on the staged files, before it packs them. When SOURCE_DATE_EPOCH is set, as a
+# Run by CPack on the staged files, before it packs them, and by scripts/windows-msi.sh on the
+# MSI's (-D CPACK_TEMPORARY_DIRECTORY=... -P). When SOURCE_DATE_EPOCH is set, as a
 # release sets it from its commit, every file and folder takes that time: the installer, the zip
 # and the package store their files' times, which would otherwise be the time of building.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})

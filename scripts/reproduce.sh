@@ -22,14 +22,14 @@ trap 'rm -rf "$work"' EXIT
 
 # One release of the commit, from a clone in FOLDER, under UMASK and TZ, into FOLDER/release.
 build() {
-    local folder=$1 mask=$2 zone=$3 start
+    local folder=$1 mask=$2 zone=$3 start log=$report/${1##*/}.log
     start=$(date +%s)
     mkdir -p "$(dirname "$folder")"
     (umask "$mask" && git clone -q --no-hardlinks "$top" "$folder" && git -C "$folder" checkout -q "$commit")
     say "building the release in $folder (umask $mask, TZ=$zone)"
-    (umask "$mask" && cd "$folder" && TZ=$zone ./scripts/release.sh "$folder/release") >"$report/${folder##*/}.log" 2>&1 \
-        || fail "the release in $folder failed; the end of $report/${folder##*/}.log:
-$(tail -n 20 "$report/${folder##*/}.log")"
+    (umask "$mask" && cd "$folder" && TZ=$zone ./scripts/release.sh "$folder/release") >"$log" 2>&1 \
+        || fail "the release in $folder failed; the end of $log:
+$(tail -n 20 "$log")"
     say "built in $(($(date +%s) - start)) s"
 }
 

@@ -25,8 +25,8 @@ product_code=$(uuid5 "$upgrade_code" "Morvela $version")
 rm -rf "$work"
 mkdir -p "$work"
 cmake --install "$build" --prefix "$work/stage" --strip >/dev/null
-# The cabinet keeps each file's time.
-find "$work/stage" -exec touch -h -d "@$epoch" {} +
+# The cabinet keeps each file's time: dated as CPack's staged files are.
+SOURCE_DATE_EPOCH=$epoch cmake -D "CPACK_TEMPORARY_DIRECTORY=$work/stage" -P "$top/cmake/source-date.cmake"
 cd "$work"
 # wixl reads its sources relative to where it runs.
 cp "$top/ui/pictures/morvela.ico" morvela.ico

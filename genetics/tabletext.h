@@ -3,8 +3,10 @@
 
 #pragma once
 
-// The texts of the table picture: for each unordered pair of parents' groups, the chance of each
-// child's group as "93,75 %", blank where it is nil. Figures come from the genetic model.
+// The table of parents' pairs and their children's chances: for each unordered pair of parents'
+// groups, the chance of each child's group as "93,75 %", blank where it is nil, with the figures
+// from the genetic model; and how the table is laid out, so that the picture and the page draw
+// it alike.
 
 #include "genetics.h"
 
@@ -54,5 +56,36 @@ inline std::vector<TableRow> tableRows()
     }
     return rows;
 }
+
+namespace table {
+
+// Pixels at 100 %: two header rows and ten body rows share the height; a first column of its own
+// width, then four alike. Each cell leaves a white line of one pixel on its right and bottom.
+inline constexpr int tableWidth = 235;
+inline constexpr int tableHeight = 251;
+inline constexpr int headerRows = 2;
+inline constexpr int bodyRows = 10;
+inline constexpr int firstColumn = 55;
+// Bold sans-serif text of this many pixels.
+inline constexpr int textPixels = 10;
+
+inline constexpr int rowEdge(int row)
+{
+    return row * tableHeight / (headerRows + bodyRows);
+}
+inline constexpr int columnEdge(int column)
+{
+    return column == 0 ? 0 : firstColumn + (column - 1) * (tableWidth - firstColumn) / 4;
+}
+
+// Colours as 0xRRGGBB: the two header cells that span, the row heads, the column heads and the
+// body; the text.
+inline constexpr unsigned salmon = 0xFA8784;
+inline constexpr unsigned pink = 0xF1ABA9;
+inline constexpr unsigned columnPink = 0xFFB5B3;
+inline constexpr unsigned lightPink = 0xFACDCA;
+inline constexpr unsigned ink = 0x201010;
+
+} // namespace table
 
 } // namespace genetics

@@ -15,26 +15,6 @@ namespace genetics {
 
 namespace table {
 
-constexpr int tableWidth = 235;
-constexpr int tableHeight = 251;
-constexpr int headerRows = 2;
-constexpr int bodyRows = 10;
-constexpr int firstColumn = 55;
-
-inline const QColor salmon(0xFA, 0x87, 0x84);
-inline const QColor pink(0xF1, 0xAB, 0xA9);
-inline const QColor lightPink(0xFA, 0xCD, 0xCA);
-inline const QColor ink(0x20, 0x10, 0x10);
-
-inline int rowEdge(int row)
-{
-    return row * tableHeight / (headerRows + bodyRows);
-}
-inline int columnEdge(int column)
-{
-    return column == 0 ? 0 : firstColumn + (column - 1) * (tableWidth - firstColumn) / 4;
-}
-
 inline QString text(const std::string& s)
 {
     return QString::fromStdString(s);
@@ -69,14 +49,16 @@ inline QImage drawTable(int scale = 1)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
-    font.setPixelSize(10);
+    font.setPixelSize(textPixels);
     painter.setFont(font);
-    painter.setPen(ink);
+    painter.setPen(QColor(QRgb(table::ink)));
 
+    const QColor salmon(QRgb(table::salmon)), pink(QRgb(table::pink)),
+        columnPink(QRgb(table::columnPink)), lightPink(QRgb(table::lightPink));
     cell(painter, 0, 0, 1, 2, salmon, QString::fromUtf8("Родители"));
     cell(painter, 1, 0, 4, 1, salmon, QString::fromUtf8("Деца"));
     for (int c = 0; c < 4; ++c)
-        cell(painter, 1 + c, 1, 1, 1, pink.lighter(106), QLatin1String(groups[tableColumns[c]]));
+        cell(painter, 1 + c, 1, 1, 1, columnPink, QLatin1String(groups[tableColumns[c]]));
     const auto rows = tableRows();
     for (int r = 0; r < bodyRows; ++r) {
         cell(painter, 0, headerRows + r, 1, 1, pink, text(rows[r].parents));

@@ -6,6 +6,7 @@
 #include "announcer.h"
 #include "layouttexts.h"
 #include "reportbox.h"
+#include "speech.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -155,7 +156,7 @@ MainWindow::MainWindow(QWidget* parent)
     QIcon windowIcon(QPixmap::fromImage(icon));
     windowIcon.addPixmap(QPixmap::fromImage(icon2x));
     setWindowIcon(windowIcon);
-    dispatch(QString::fromUtf8("Зареждането на прозореца"), [this] { form_->Form_Load(); });
+    dispatch(QString::fromUtf8(speech::loading), [this] { form_->Form_Load(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -239,7 +240,7 @@ void MainWindow::buildControls()
 
 void MainWindow::bindControls()
 {
-    Controls controls;
+    Controls& controls = controls_;
     for (int i = 0; i < 2; ++i) {
         lists_[i] = std::make_unique<QtListBox>(findChild<QListWidget*>(indexed("List1", i)));
         optionButtons_[i]
@@ -264,18 +265,19 @@ void MainWindow::bindControls()
         connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged, this,
             [this, list, index] {
                 if (!list->assigning()
-                    && dispatch(QString::fromUtf8("Изборът на кръвна група"),
+                    && dispatch(QString::fromUtf8(speech::choosingGroup),
                         [this, index] { form_->List1_Click(index); }))
                     announceChoice(index);
             });
     }
     connect(options_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (dispatch(QString::fromUtf8("Изборът на алели"),
+        if (dispatch(QString::fromUtf8(speech::choosingAlleles),
                 [this, id] { form_->Option1_Click(static_cast<std::int16_t>(id)); }))
             announceReset();
     });
     connect(commands_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (!dispatch(QString::fromUtf8("Бутонът „%1“").arg(commands_->button(id)->text()),
+        if (!dispatch(QString::fromStdString(
+                    speech::pressing(commands_->button(id)->text().toStdString())),
                 [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); }))
             return;
         if (id == 0)
@@ -287,22 +289,12 @@ void MainWindow::bindControls()
 
 bool MainWindow::dispatch(const QString& action, const std::function<void()>& handler)
 {
-    QString failure;
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        failure = QString::fromUtf8("%1 не завърши: %2. Прозорецът продължава да работи.")
-                      .arg(action, QString::fromUtf8(error.what()));
-    } catch (...) {
-        failure = QString::fromUtf8(
-            "%1 не завърши поради неизвестна грешка. Прозорецът продължава да работи.")
-                      .arg(action);
-    }
+    const std::string failure = speech::attempt(action.toStdString(), handler);
     // Whatever the handler assigned to the report box shows now, also after an error.
     reportBox_->display();
-    if (!failure.isEmpty())
-        reportError(failure);
-    return failure.isEmpty();
+    if (!failure.empty())
+        reportError(QString::fromStdString(failure));
+    return failure.empty();
 }
 
 void MainWindow::reportError(const QString& message)

@@ -69,6 +69,8 @@ private:
     std::array<std::unique_ptr<QtLabel>, 4> alleles_;
     std::array<std::unique_ptr<QtCheckBox>, 4> cells_;
     std::unique_ptr<QtTextBox> report_;
+    // The controls as the form sees them, which is also what is said of them.
+    Controls controls_;
     std::unique_ptr<Morvela> form_;
 };
 

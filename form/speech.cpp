@@ -81,10 +81,9 @@ std::string choice(const Controls& controls, int parent)
 {
     const auto index = static_cast<std::int16_t>(parent);
     const ListBox& list = member(controls.List1, index);
-    return std::string(parent == 0 ? "Баща" : "Майка") + ", група "
-        + list.item(list.listIndex()) + ": алели "
-        + joined(controls.Label2, 2 * parent, 2, " и ") + ". Решетка на Пънет: "
-        + joined(controls.Check1, 0, 4, ", ") + ".";
+    return std::string(parent == 0 ? "Баща" : "Майка") + ", група " + list.item(list.listIndex())
+        + ": алели " + joined(controls.Label2, 2 * parent, 2, " и ")
+        + ". Решетка на Пънет: " + joined(controls.Check1, 0, 4, ", ") + ".";
 }
 
 std::string report(const Controls& controls)
@@ -108,9 +107,8 @@ std::string report(const Controls& controls)
 
 std::string reset(const Controls& controls)
 {
-    const OptionButton& chosen = member(controls.Option1, 0).value()
-        ? member(controls.Option1, 0)
-        : member(controls.Option1, 1);
+    const OptionButton& chosen = member(controls.Option1, 0).value() ? member(controls.Option1, 0)
+                                                                     : member(controls.Option1, 1);
     return chosen.caption()
         + ". Формата е изчистена: двамата родители са с група 0, алелите са 0 и 0, отчетът е "
           "празен.";

@@ -277,7 +277,7 @@ void MainWindow::bindControls()
     });
     connect(commands_, &QButtonGroup::idClicked, this, [this](int id) {
         if (!dispatch(QString::fromStdString(
-                    speech::pressing(commands_->button(id)->text().toStdString())),
+                          speech::pressing(commands_->button(id)->text().toStdString())),
                 [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); }))
             return;
         if (id == 0)

@@ -1,0 +1,239 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page opened from disk in headless Chromium and driven with real clicks and keys, as the
+window is: every pair of groups under both options, the resets, the error path, the tab order,
+what a screen reader is told and hears, and a console with nothing on it. Leaves a screenshot of
+the page beside it. Usage: page.py PAGE.html"""
+import os
+import re
+import sys
+import unittest
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE = Path(sys.argv.pop(1)).resolve()
+HERE = Path(__file__).resolve().parent
+GROUPS = ["0", "A", "B", "AB"]
+# The ten result lines, from the same literal table as the window's tests.
+RESULTS = {frozenset((int(a), int(b))): line for a, b, line in re.findall(
+    r'\{ (\d), (\d), "([^"]*)" \}', (HERE / "expected.h").read_text(encoding="utf-8"))}
+
+
+def alleles_of(group, homozygous):
+    return {1: ["A", "A" if homozygous else "0"], 2: ["B", "B" if homozygous else "0"],
+            3: ["A", "B"]}.get(group, ["0", "0"])
+
+
+def genotype(x, y):
+    return x + y if "AB0".index(x) <= "AB0".index(y) else y + x
+
+
+def caveat(homozygous):
+    return ("Изведената решетка на Пънет е частична и не отчита\nвероятности за "
+            + ("Хетерозиготни" if homozygous else "Хомозиготни") + " алели в кръвни групи A и B.\n")
+
+
+def report(homozygous, father, mother):
+    return (caveat(homozygous) + f"При кръвна група родители: {GROUPS[father]} и {GROUPS[mother]}"
+            " вероятност: \n" + RESULTS[frozenset((father, mother))] + "\n")
+
+
+# What the page shows, read in one call.
+STATE = """
+const text = id => document.getElementById(id).textContent;
+return {
+  alleles: [0, 1, 2, 3].map(i => text('Label2_' + i)),
+  cells: [0, 1, 2, 3].map(i => text('Check1_' + i)),
+  lists: [0, 1].map(i => document.getElementById('List1_' + i).selectedIndex),
+  homozygous: document.getElementById('Option1_0').checked,
+  report: document.getElementById('Text1_0').value,
+  said: text('Announcer').replace(/\\u00a0$/, ''),
+  error: document.getElementById('Error').open ? text('ErrorMessage') : null,
+  focus: document.activeElement.id,
+};"""
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
+                     "--window-size=640,560", "--lang=bg"):
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        cls.browser = webdriver.Chrome(options=options,
+                                       service=Service("/usr/bin/chromedriver"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def setUp(self):
+        self.browser.get(PAGE.as_uri())
+        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+
+    def tearDown(self):
+        # Nothing on the console, whatever the test did.
+        self.assertEqual(self.browser.get_log("browser"), [])
+
+    def state(self):
+        return self.browser.execute_script(STATE)
+
+    def el(self, id):
+        return self.browser.find_element(By.ID, id)
+
+    def choose(self, parent, group):
+        """By keyboard, as a pupil who sees one group at a time."""
+        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
+
+    def test_start(self):
+        s = self.state()
+        # As the window's caption; a browser shows a title's spaces collapsed.
+        self.assertEqual(self.browser.execute_script(
+            "return document.querySelector('title').textContent"),
+            "morvela.example  Биология - родители и кръвна група")
+        self.assertEqual((s["alleles"], s["cells"], s["lists"]), (["0"] * 4, ["00"] * 4, [0, 0]))
+        self.assertTrue(s["homozygous"])
+        self.assertTrue(s["report"].startswith("Велимак, в началото на ХХ век"))
+        self.assertEqual(s["report"].count("\n"), 12)
+        self.assertEqual(s["focus"], "Text1_0")
+        for i in (0, 1):
+            options = self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")
+            self.assertEqual([o.text or o.get_attribute("textContent") for o in options], GROUPS)
+        self.browser.save_screenshot(str(PAGE.parent / "page.png"))
+
+    def test_every_pair(self):
+        for homozygous in (True, False):
+            for father in range(4):
+                for mother in range(4):
+                    with self.subTest(homozygous=homozygous, father=father, mother=mother):
+                        self.el(f"Option1_{0 if homozygous else 1}").click()
+                        self.choose(0, father)
+                        self.choose(1, mother)
+                        a = alleles_of(father, homozygous) + alleles_of(mother, homozygous)
+                        s = self.state()
+                        self.assertEqual(s["alleles"], a)
+                        self.assertEqual(s["cells"], [genotype(a[0], a[2]), genotype(a[1], a[2]),
+                                                      genotype(a[0], a[3]), genotype(a[1], a[3])])
+                        # Twice writes the same report, not a doubled one.
+                        for _ in range(2):
+                            self.el("Command1_0").click()
+                            s = self.state()
+                            self.assertEqual(s["report"], report(homozygous, father, mother))
+                            self.assertEqual(s["lists"], [father, mother])
+
+    def test_resets(self):
+        # (what is pressed, the option chosen after it)
+        for press, homozygous in (("Command1_1", True), ("Option1_1", False),
+                                  ("Option1_1", False), ("Command1_1", False),
+                                  ("Option1_0", True)):
+            with self.subTest(press=press):
+                self.choose(0, 1)
+                self.choose(1, 3)
+                self.el("Command1_0").click()
+                self.el(press).click()
+                s = self.state()
+                self.assertEqual((s["alleles"], s["cells"], s["lists"], s["report"]),
+                                 (["0"] * 4, ["00"] * 4, [0, 0], ""))
+                self.assertEqual(s["homozygous"], homozygous)
+                self.assertEqual(s["said"], ("Хомозиготни" if homozygous else "Хетерозиготни")
+                                 + ". Формата е изчистена: двамата родители са с група 0, алелите"
+                                 " са 0 и 0, отчетът е празен.")
+                # The focus stays where the pupil put it.
+                self.assertEqual(s["focus"], press)
+
+    def test_error_keeps_page(self):
+        self.el("Option1_1").click()
+        self.browser.execute_script("document.getElementById('List1_1').selectedIndex = -1")
+        self.el("Command1_0").click()
+        s = self.state()
+        self.assertEqual(s["report"], caveat(False))
+        self.assertEqual(s["error"], "Бутонът „Изчисли“ не завърши: позиция -1 в списъка не е "
+                         "кръвна група (допустими са 0–4). Прозорецът продължава да работи.")
+        self.assertEqual(s["focus"], "ErrorOk")
+        self.el("ErrorOk").send_keys(Keys.ENTER)
+        self.assertIsNone(self.state()["error"])
+        self.el("Command1_1").click()
+        self.choose(0, 1)
+        self.el("Command1_0").click()
+        self.assertEqual(self.state()["report"], report(False, 1, 0))
+
+    def test_tab_order(self):
+        order = ["Picture1", "List1_0", "List1_1", "Command1_0", "Command1_1", "Option1_0"]
+        for chosen in (0, 1):
+            if chosen:
+                self.el("Option1_1").click()
+                self.el("Text1_0").click()
+            seen = []
+            for _ in order:
+                self.browser.switch_to.active_element.send_keys(Keys.TAB)
+                seen.append(self.state()["focus"])
+            self.assertEqual(seen, order[:-1] + [f"Option1_{chosen}"])
+            for expected in reversed(order[:-1]):
+                self.browser.switch_to.active_element.send_keys(Keys.SHIFT + Keys.TAB)
+                self.assertEqual(self.state()["focus"], expected)
+
+    def test_announcements(self):
+        for steps, said in (
+                ([("choose", 0, 1)], "Баща, група A: алели A и A. Решетка на Пънет: A0, A0, A0, A0."),
+                ([("choose", 1, 2)], "Майка, група B: алели B и B. Решетка на Пънет: AB, AB, AB, AB."),
+                ([("press", "Command1_0")], "При кръвна група родители: A и B вероятност:  "
+                 "A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%"),
+                # The same words again are heard again.
+                ([("press", "Command1_0")], "При кръвна група родители: A и B вероятност:  "
+                 "A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%")):
+            with self.subTest(said=said):
+                before = self.browser.execute_script(
+                    "return document.getElementById('Announcer').textContent")
+                for kind, *args in steps:
+                    self.choose(*args) if kind == "choose" else self.el(args[0]).click()
+                self.assertEqual(self.state()["said"], said)
+                self.assertNotEqual(self.browser.execute_script(
+                    "return document.getElementById('Announcer').textContent"), before)
+
+    def test_accessibility_tree(self):
+        nodes = self.browser.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {n["nodeId"]: n for n in nodes}
+
+        def value(n, key):
+            return n.get(key, {}).get("value")
+
+        def named(role, name):
+            found = [n for n in nodes if value(n, "role") == role and value(n, "name") == name]
+            self.assertEqual(len(found), 1, f"{role} '{name}'")
+            return found[0]
+
+        def below(node, role):
+            """The names of the nodes of that role below this one, in order."""
+            out = []
+            for c in node.get("childIds", []):
+                child = by_id.get(c, {})
+                out += [value(child, "name")] if value(child, "role") == role else []
+                out += below(child, role)
+            return out
+
+        # Each list has four options, though it shows one at a time.
+        for name in ("Баща кръвна група", "Майка кръвна група"):
+            self.assertEqual(below(named("listbox", name), "option"), GROUPS, name)
+        self.assertEqual(below(named("radiogroup", "Алели при кръвна група A или B"), "radio"),
+                         ["Хомозиготни", "Хетерозиготни"])
+        grid = named("table", "Решетка на Пънет")
+        self.assertEqual((below(grid, "columnheader"), below(grid, "rowheader"),
+                          below(grid, "cell")), (["0", "0"], ["0", "0"], ["", "00", "00", "00", "00"]))
+        for role, name in (("button", "Изчисли"), ("button", "Изчисти"),
+                           ("textbox", "Пояснения и резултат"), ("status", ""),
+                           ("table", "Таблица: кръвни групи на децата според родителите"),
+                           ("table", "Решетка на Пънет"), ("heading", "Morvela")):
+            named(role, name)
+        self.assertEqual(self.browser.execute_script("return document.documentElement.lang"), "bg")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

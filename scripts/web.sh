@@ -1,0 +1,22 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The page, built and checked on Debian 13, whose emscripten is recent enough (Debian 12's is
+# not); from Debian 12 it runs in a Debian 13 root over this tree, as the Windows build does.
+# Installs what it needs, compiles the form and genetics with the page's face into one HTML file,
+# and checks it in headless Chromium. With --benchmark it then measures the page beside a floor
+# page of the same controls without the program.
+# Usage, as root or with sudo, from anywhere: scripts/web.sh [--benchmark [LOADS]]
+# Leaves build/web/morvela.html and a screenshot, build/web/page.png.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
+    exec "$top/scripts/debian-root.sh" --in-place trixie "./scripts/web.sh $*"
+fi
+cd "$top"
+"$top/scripts/setup.sh" --web
+cmake --workflow --preset web
+echo "web: made $top/build/web/morvela.html ($(stat -c %s build/web/morvela.html) bytes)"
+if [[ ${1:-} == --benchmark ]]; then
+    python3 "$top/bench/page.py" build/web/morvela.html "${2:-15}"
+fi

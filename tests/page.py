@@ -109,6 +109,46 @@ class Page(unittest.TestCase):
             self.assertEqual([o.text or o.get_attribute("textContent") for o in options], GROUPS)
         self.browser.save_screenshot(str(PAGE.parent / "page.png"))
 
+    def test_zoom(self):
+        """At 100 % and 200 % (half as many CSS pixels, each drawn twice): the whole form within
+        the page's reach, at its size, centred where it fits."""
+        for width, height, scale in ((640, 560, 1), (640, 360, 2), (1280, 800, 2)):
+            with self.subTest(width=width, height=height, scale=scale):
+                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": scale,
+                    "mobile": False})
+                self.setUp()
+                box = self.browser.execute_script("""
+                    const r = document.getElementById('Morvela').getBoundingClientRect();
+                    return [r.left + scrollX, r.top + scrollY, r.width, r.height,
+                            document.documentElement.scrollWidth,
+                            document.documentElement.scrollHeight,
+                            document.documentElement.clientWidth];""")
+                left, top, w, h, page_width, page_height, inner_width = box
+                self.assertEqual((w, h), (461, 398))
+                self.assertGreaterEqual(min(left, top), 0)
+                self.assertLessEqual((left + w, top + h), (page_width, page_height))
+                self.assertAlmostEqual(left, max(0, (inner_width - w) / 2), delta=1)
+                if scale == 2 and width == 640:
+                    self.browser.save_screenshot(str(PAGE.parent / "page-200.png"))
+        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_unsupported(self):
+        """A browser that cannot run the program is told so, in Bulgarian, instead of a blank."""
+        added = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": "delete window.WebAssembly"})
+        try:
+            self.browser.get(PAGE.as_uri())
+            WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+                lambda b: b.find_element(By.ID, "unsupported").is_displayed())
+            self.assertFalse(self.el("Morvela").is_displayed())
+            self.assertIn("не може да работи в този браузър", self.el("unsupported").text)
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": added["identifier"]})
+        # What the runtime said of it on the console is expected here.
+        self.browser.get_log("browser")
+
     def test_every_pair(self):
         for homozygous in (True, False):
             for father in range(4):

@@ -75,6 +75,12 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# The certificate authorities this machine adds to Debian's, so that the root reaches the package
+# registries as this machine does.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+    chroot "$root" update-ca-certificates >/dev/null 2>&1 || true
+fi
 share() {
     mkdir -p "$1" "$root$1"
     mount --bind "$1" "$root$1"

@@ -67,6 +67,7 @@ emscripten
 chromium
 chromium-driver
 python3-selenium
+npm
 fonts-liberation
 fonts-liberation2
 ca-certificates

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The page opened from disk in headless Chromium and driven with real clicks and keys, as the
 window is: every pair of groups under both options, the resets, the error path, the tab order,
-what a screen reader is told and hears, and a console with nothing on it. Leaves a screenshot of
-the page beside it. Usage: page.py PAGE.html"""
+what a screen reader is told and hears, phones by touch, axe-core's accessibility rules in every
+state, and a console with nothing on it. Leaves a screenshot of the page beside it.
+Usage: page.py PAGE.html AXE.js"""
 import os
 import re
 import sys
@@ -13,10 +14,14 @@ from pathlib import Path
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 PAGE = Path(sys.argv.pop(1)).resolve()
+AXE = Path(sys.argv.pop(1)).read_text(encoding="utf-8")
 HERE = Path(__file__).resolve().parent
 GROUPS = ["0", "A", "B", "AB"]
 # The ten result lines, from the same literal table as the window's tests.
@@ -133,6 +138,78 @@ class Page(unittest.TestCase):
                     self.browser.save_screenshot(str(PAGE.parent / "page-200.png"))
         self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
+    def tap(self, element):
+        actions = ActionBuilder(self.browser,
+                                mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        actions.pointer_action.move_to(element).pointer_down().pointer_up()
+        actions.perform()
+
+    def test_phones(self):
+        """Phones, upright and on their side, by touch: nothing scrolls sideways, every target
+        is at least 44 CSS px high and 24 wide, and the lesson works by tapping."""
+        for width, height in ((320, 640), (640, 320), (390, 844), (844, 390)):
+            with self.subTest(width=width, height=height):
+                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+                self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                             {"enabled": True, "maxTouchPoints": 5})
+                self.setUp()
+                sizes = self.browser.execute_script("""
+                    const d = document.documentElement;
+                    const targets = [...document.querySelectorAll('select, option, button, input')]
+                        .filter(e => e.offsetParent !== null || e.tagName === 'OPTION');
+                    // A radio button is hit anywhere on its label.
+                    return [d.scrollWidth - d.clientWidth, targets.map(e => {
+                        const r = (e.type === 'radio' ? e.labels[0] : e).getBoundingClientRect();
+                        return [e.id || e.textContent, Math.round(r.width), Math.round(r.height)];
+                    })];""")
+                self.assertEqual(sizes[0], 0, "scrolls sideways")
+                for name, w, h in sizes[1]:
+                    self.assertTrue(w >= 24 and h >= 44, f"{name}: {w} x {h}")
+                lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")
+                         for i in (0, 1)]
+                for target in (self.el("Option1_1"), lists[0][1], lists[1][2],
+                               self.el("Command1_0")):
+                    self.tap(target)
+                s = self.state()
+                self.assertEqual((s["alleles"], s["report"]),
+                                 (["A", "0", "B", "0"], report(False, 1, 2)))
+                self.tap(self.el("Command1_1"))
+                self.assertEqual(self.state()["report"], "")
+                self.tap(self.el("Option1_0"))
+        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def violations(self):
+        """What axe-core finds against WCAG 2.2 A and AA in the page as it stands."""
+        self.browser.execute_script(AXE)
+        return self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            axe.run(document, {runOnly: {type: 'tag',
+                                         values: ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa']}})
+               .then(r => done(r.violations.map(v => [v.id, v.nodes.map(n => n.target.join(' '))])),
+                     e => done(String(e)));""")
+
+    def test_axe(self):
+        """No violation a machine can find, in every state, at the window's width and at 320 px."""
+        steps = (("start", None), ("a choice", lambda: self.choose(0, 1)),
+                 ("a report", lambda: self.el("Command1_0").click()),
+                 ("clear", lambda: self.el("Command1_1").click()),
+                 ("the other option", lambda: self.el("Option1_1").click()),
+                 ("an error", lambda: self.browser.execute_script(
+                     "document.getElementById('List1_0').selectedIndex = -1;"
+                     "document.getElementById('Command1_0').click()")))
+        for width in (640, 320):
+            self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": 640, "deviceScaleFactor": 1, "mobile": False})
+            self.setUp()
+            for state, step in steps:
+                with self.subTest(width=width, state=state):
+                    if step:
+                        step()
+                    self.assertEqual(self.violations(), [])
+        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
     def test_unsupported(self):
         """A browser that cannot run the program is told so, in Bulgarian, instead of a blank."""
         added = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
@@ -215,6 +292,13 @@ class Page(unittest.TestCase):
             for _ in order:
                 self.browser.switch_to.active_element.send_keys(Keys.TAB)
                 seen.append(self.state()["focus"])
+                # The focus is drawn, and nothing covers the control that has it.
+                shown = self.browser.execute_script("""
+                    const e = document.activeElement, r = e.getBoundingClientRect();
+                    const top = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
+                    return getComputedStyle(e).outlineStyle !== 'none'
+                        && (top === e || e.contains(top) || (e.labels && e.labels[0] === top.closest('label')));""")
+                self.assertTrue(shown, seen[-1])
             self.assertEqual(seen, order[:-1] + [f"Option1_{chosen}"])
             for expected in reversed(order[:-1]):
                 self.browser.switch_to.active_element.send_keys(Keys.SHIFT + Keys.TAB)

@@ -5,9 +5,11 @@ window is: every pair of groups under both options, the resets, the error path, 
 what a screen reader is told and hears, phones by touch, axe-core's accessibility rules in every
 state, and a console with nothing on it. Leaves a screenshot of the page beside it.
 Usage: page.py PAGE.html AXE.js"""
-import os
+import functools
+import http.server
 import re
 import sys
+import threading
 import unittest
 from pathlib import Path
 
@@ -209,6 +211,34 @@ class Page(unittest.TestCase):
                         step()
                     self.assertEqual(self.violations(), [])
         self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_offline(self):
+        """The site, served on the loopback address and visited once, installs as an app and
+        works with its server gone."""
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler,
+                                    directory=str(PAGE.parent / "site"))
+        handler.log_message = lambda *args: None
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        site = f"http://127.0.0.1:{server.server_address[1]}/"
+        try:
+            self.browser.get(site)
+            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(lambda b: b.execute_script(
+                "return navigator.serviceWorker.controller !== null"
+                " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"))
+            self.assertEqual(self.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                             {"installabilityErrors": []})
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.browser.get(site)
+        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+        self.choose(0, 3)
+        self.el("Command1_0").click()
+        self.assertEqual(self.state()["report"], report(True, 3, 0))
+        self.browser.execute_script("navigator.serviceWorker.getRegistrations()"
+                                    ".then(rs => rs.forEach(r => r.unregister()))")
 
     def test_unsupported(self):
         """A browser that cannot run the program is told so, in Bulgarian, instead of a blank."""

@@ -1,10 +1,11 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes a release in one folder: the Debian package, the Windows installer, MSI and zip, the source
-# archive of the commit and a record of what they were built from, each named with the version from
-# CMake, and SHA256SUMS over them. Each is checked before it is taken: the
-# licences declared file by file, the .deb by lintian and installed, the Windows files under Wine.
+# Makes a release in one folder: the Debian package, the Windows installer, MSI and zip, the page
+# and the site to host it, the source archive of the commit and a record of what they were built
+# from, each named with the version from CMake, and SHA256SUMS over them. Each is checked before it
+# is taken: the licences declared file by file, the .deb by lintian and installed, the Windows
+# files under Wine, the page in Chromium.
 # The same commit gives the same bytes, whatever the folder, time, time zone or umask: every time
 # stamp is the commit's (SOURCE_DATE_EPOCH), and each build starts from nothing.
 # scripts/reproduce.sh checks that by building it again.
@@ -33,7 +34,7 @@ export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 
 deb_build=$top/build/release-deb
 # A build left from before would keep what it made without the commit's time.
-rm -rf "$deb_build" "$top/build/windows"
+rm -rf "$deb_build" "$top/build/windows" "$top/build/web"
 cmake -S "$top" -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$deb_build" >/dev/null
 "$top/scripts/check-package.sh" "$deb_build"
@@ -41,15 +42,30 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$deb_build/CMakeCache.tx
 [[ -n $version ]] || fail "no project version in $deb_build"
 
 "$top/scripts/windows.sh"
+"$top/scripts/web.sh"
 
 rm -rf "$out"
 mkdir -p "$out"
 files=("morvela_${version}_amd64.deb" "Morvela-$version-win64.exe" "Morvela-$version-win64.msi"
-    "Morvela-$version-win64.zip" "morvela-$version.tar.gz" "morvela-$version.buildinfo.txt")
+    "Morvela-$version-win64.zip" "morvela-$version.tar.gz" "morvela-$version.buildinfo.txt"
+    "morvela-$version.html" "morvela-$version-web.zip")
 cp "$deb_build/${files[0]}" "$out/"
 for f in "${files[@]:1:3}"; do cp "$top/build/windows/$f" "$out/"; done
 # The source of the commit, its files dated by it.
 git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip -9n >"$out/${files[4]}"
+cp "$top/build/web/morvela.html" "$out/${files[6]}"
+# The site in a folder of its own, its files in name order, each dated by the commit.
+python3 - "$top/build/web/site" "morvela-$version-web" "$out/${files[7]}" <<'ZIP'
+import os, sys, time, zipfile
+site, folder, out = sys.argv[1:4]
+when = time.gmtime(int(os.environ["SOURCE_DATE_EPOCH"]))[:6]
+with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    for name in sorted(os.listdir(site)):
+        entry = zipfile.ZipInfo(f"{folder}/{name}", when)
+        entry.compress_type, entry.external_attr = zipfile.ZIP_DEFLATED, 0o644 << 16
+        with open(os.path.join(site, name), "rb") as f:
+            z.writestr(entry, f.read())
+ZIP
 # What the release was built from, so that another machine can build it again.
 {
     echo "Morvela $version, built from commit $commit"
@@ -60,6 +76,8 @@ git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip
         ninja-build qt6-base-dev dpkg-dev
     echo
     cat "$top/build/windows/built-with.txt"
+    echo
+    cat "$top/build/web/built-with.txt"
 } >"$out/${files[5]}"
 (cd "$out" && sha256sum "${files[@]}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS) \
     || fail "the checksums do not verify"

@@ -7,7 +7,8 @@
 # and checks it in headless Chromium. With --benchmark it then measures the page beside a floor
 # page of the same controls without the program.
 # Usage, as root or with sudo, from anywhere: scripts/web.sh [--benchmark [LOADS]]
-# Leaves build/web/morvela.html and a screenshot, build/web/page.png.
+# Leaves build/web/morvela.html; build/web/site, the page ready to host, with its manifest, icons and
+# service worker; a record of what they were built with; and screenshots, build/web/page*.png.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
@@ -16,7 +17,11 @@ fi
 cd "$top"
 "$top/scripts/setup.sh" --web
 cmake --workflow --preset web
-echo "web: made $top/build/web/morvela.html ($(stat -c %s build/web/morvela.html) bytes)"
+echo "web: made $top/build/web/morvela.html ($(stat -c %s build/web/morvela.html) bytes) and the site, build/web/site ($(cat build/web/site/* | wc -c) bytes)"
+{
+    echo "The page and the site, built on Debian $(cat /etc/debian_version) ($(. /etc/os-release && echo "$VERSION_CODENAME")):"
+    dpkg-query -W -f='  ${Package} ${Version}\n' emscripten cmake ninja-build python3
+} >build/web/built-with.txt
 if [[ ${1:-} == --benchmark ]]; then
     python3 "$top/bench/page.py" build/web/morvela.html "${2:-15}"
 fi

@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
-# already there; with --windows, those that the Windows cross-build needs instead, with --web,
-# those of the page (Debian 13's emscripten, and Chromium to test it), and with --release, the
-# checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
+# already there; with --windows, those that the Windows cross-build needs instead; with --web,
+# those of the page (Debian 13's emscripten, and Chromium and Firefox to test it); and with
+# --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
 # root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
 
@@ -68,6 +68,7 @@ chromium
 chromium-driver
 python3-selenium
 npm
+firefox-esr
 fonts-liberation
 fonts-liberation2
 ca-certificates

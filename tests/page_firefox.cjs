@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in a second engine: Debian's Firefox ESR, driven over WebDriver BiDi by puppeteer-core
+// (no browser of its own), opened from disk. Every pair of groups under both options, chosen by
+// keyboard: the alleles, the grid and the report, byte for byte as the window's tests expect it;
+// and a console with nothing on it. Prints one line a case and "N passed, N failed".
+// Usage: node page_firefox.cjs PAGE.html NODE_MODULES
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const [pagePath, modules] = process.argv.slice(2);
+const puppeteer = require(path.resolve(modules, 'puppeteer-core'));
+
+const GROUPS = ['0', 'A', 'B', 'AB'];
+// The ten result lines, from the same literal table as the window's tests.
+const results = {};
+for (const [, a, b, line] of fs.readFileSync(path.join(__dirname, 'expected.h'), 'utf8')
+    .matchAll(/\{ (\d), (\d), "([^"]*)" \}/g))
+  results[[a, b].sort().join()] = line;
+const allelesOf = (group, homozygous) =>
+  [['0', '0'], ['A', homozygous ? 'A' : '0'], ['B', homozygous ? 'B' : '0'], ['A', 'B']][group];
+const genotype = (x, y) => ('AB0'.indexOf(x) <= 'AB0'.indexOf(y) ? x + y : y + x);
+const report = (homozygous, father, mother) =>
+  'Изведената решетка на Пънет е частична и не отчита\nвероятности за '
+  + (homozygous ? 'Хетерозиготни' : 'Хомозиготни') + ' алели в кръвни групи A и B.\n'
+  + `При кръвна група родители: ${GROUPS[father]} и ${GROUPS[mother]} вероятност: \n`
+  + results[[father, mother].sort().join()] + '\n';
+
+(async () => {
+  const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+    headless: true, protocol: 'webDriverBiDi' });
+  let passed = 0, failed = 0;
+  try {
+    const page = await browser.newPage();
+    const messages = [];
+    page.on('console', message => messages.push(message.text()));
+    page.on('pageerror', error => messages.push(String(error)));
+    await page.goto('file://' + path.resolve(pagePath));
+    await page.waitForFunction(() => performance.getEntriesByName('ready').length > 0);
+    const choose = async (parent, group) => {
+      await page.focus(`#List1_${parent}`);
+      await page.keyboard.press('Home');
+      for (let k = 0; k < group; ++k) await page.keyboard.press('ArrowDown');
+    };
+    for (const homozygous of [true, false]) {
+      for (let father = 0; father < 4; ++father) {
+        for (let mother = 0; mother < 4; ++mother) {
+          await page.click(`#Option1_${homozygous ? 0 : 1}`);
+          await choose(0, father);
+          await choose(1, mother);
+          await page.click('#Command1_0');
+          const a = allelesOf(father, homozygous).concat(allelesOf(mother, homozygous));
+          const want = JSON.stringify([a, [genotype(a[0], a[2]), genotype(a[1], a[2]),
+            genotype(a[0], a[3]), genotype(a[1], a[3])], report(homozygous, father, mother)]);
+          const got = JSON.stringify(await page.evaluate(() => {
+            const text = id => document.getElementById(id).textContent;
+            return [[0, 1, 2, 3].map(i => text('Label2_' + i)), [0, 1, 2, 3].map(i => text('Check1_' + i)),
+              document.getElementById('Text1_0').value];
+          }));
+          const name = `${homozygous ? 'homozygous' : 'heterozygous'} ${GROUPS[father]} x ${GROUPS[mother]}`;
+          if (got === want) ++passed;
+          else { ++failed; console.log(`FAIL ${name}: ${got}, expected ${want}`); }
+        }
+      }
+    }
+    if (messages.length) { ++failed; console.log('FAIL the console: ' + messages.join(' | ')); }
+    else ++passed;
+    console.log(`firefox: ${await browser.version()}`);
+  } finally {
+    await browser.close();
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed ? 1 : 0);
+})().catch(error => { console.log(String(error)); console.log('0 passed, 1 failed'); process.exit(1); });

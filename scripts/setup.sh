@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
 # already there; with --windows, those that the Windows cross-build needs instead; with --web,
-# those of the page (Debian 13's emscripten, and Chromium and Firefox to test it); and with
+# those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it); and with
 # --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
 # root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
@@ -69,6 +69,13 @@ chromium-driver
 python3-selenium
 npm
 firefox-esr
+orca
+at-spi2-core
+dbus-daemon
+pulseaudio
+xvfb
+xauth
+xdotool
 fonts-liberation
 fonts-liberation2
 ca-certificates

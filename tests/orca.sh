@@ -2,11 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The lesson as a blind pupil does it: Orca, the GNOME screen reader, on a private session and
-# accessibility bus, and the program driven by the keyboard. Run under xvfb-run with the program
-# as the argument; orca_lesson.py checks what Orca says.
+# accessibility bus, and the window or the page driven by the keyboard. Run under xvfb-run with
+# the lesson (orca_lesson.py for the window, page_orca.py for the page), which checks what Orca
+# says, and what it drives (the program, or the page).
 set -u
-program=$1
-here=$(dirname "$0")
+lesson=$1
+target=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A home of its own, so that no one's Orca settings change what it says.
@@ -24,4 +25,4 @@ dbus-run-session -- bash -c '
     /usr/bin/python3 "$1" "$0" "$HOME/orca.log"
     status=$?
     kill $launcher 2>/dev/null
-    exit $status' "$program" "$here/orca_lesson.py"
+    exit $status' "$target" "$lesson"

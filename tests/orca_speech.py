@@ -1,0 +1,115 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What Orca, the screen reader, speaks, for a lesson driven by keyboard: starts Orca with its
+debug log read line by line, waits for each expected phrase with a bounded timeout, and never
+sleeps long. Shared by the window's lesson and the page's."""
+import re
+import subprocess
+import sys
+import time
+
+log = None
+orca = None
+others = []
+heard_upto = 0
+
+
+def start(debug_log):
+    """Starts Orca, writing what it says to debug_log, and waits until it says it is on."""
+    global log, orca
+    log = debug_log
+    orca = subprocess.Popen(["/usr/bin/python3", "-c", LINE_BUFFERED_ORCA, log],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    hear("Orca starts", "Screen reader on")
+
+
+def stop():
+    for p in others + [orca]:
+        if p and p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+# Orca writes its debug log through a block buffer; open it line by line instead, so that each
+# phrase can be read as soon as it is said.
+LINE_BUFFERED_ORCA = """
+import builtins, runpy, sys
+log = sys.argv[1]
+real_open = builtins.open
+def open_log_by_line(file, mode="r", *args, **kwargs):
+    if file == log and not args:
+        kwargs["buffering"] = 1
+    return real_open(file, mode, *args, **kwargs)
+builtins.open = open_log_by_line
+sys.argv = ["orca", "--replace", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+
+def spoken():
+    try:
+        with open(log, encoding="utf-8", errors="replace") as f:
+            return re.findall(r"SPEECH OUTPUT: '(.*?)'", f.read())
+    except FileNotFoundError:
+        return []
+
+
+# A push button, as AT-SPI names the role: "push button" up to 2.46, "button" from 2.56 on.
+BUTTON = r"(?:push )?button"
+# A list's caption belongs to the moments the pupil moves onto that list, and to no other: said
+# after a report or a reset, it would mean the reader was carried off the button pressed.
+LISTS = ("Баща кръвна група", "Майка кръвна група")
+# Each list's size, all four groups, though the list shows only one of them at a time.
+FOUR = r"(?i:list with 4 items)"
+
+
+def hear(step, *phrases, never=(), seconds=15):
+    """Waits until Orca has said each phrase (a regular expression), in this order, since the last
+    step, and fails if anything said on the way contains one of the phrases in never."""
+    global heard_upto
+    deadline = time.time() + seconds
+    while True:
+        said = spoken()[heard_upto:]
+        text = "\n".join(said)
+        at = 0
+        for phrase in phrases:
+            found = re.compile(phrase, re.MULTILINE).search(text, at)
+            if not found:
+                break
+            at = found.end()
+        else:
+            utterances = text[:at].count("\n") + 1
+            heard_upto += utterances
+            print(f"{step}: Orca said " + " / ".join(repr(s) for s in said[:utterances]))
+            refuse(step, said[:utterances], never)
+            return
+        if time.time() > deadline:
+            fail(f"{step}: Orca did not say {phrases!r}; it said {said!r}")
+        time.sleep(0.1)
+
+
+def refuse(step, said, never):
+    for utterance in said:
+        for phrase in never:
+            if phrase in utterance:
+                fail(f"{step}: Orca said {utterance!r}, which it must not say here")
+
+
+def fail(message):
+    print("FAIL: " + message)
+    for p in others + [orca]:
+        if p:
+            p.kill()
+    sys.exit(1)
+
+
+def key(*names):
+    """Presses the keys one after another, as fast as a quick pupil does."""
+    subprocess.run(["xdotool", "key", *names], check=True)
+
+
+def literal(text):
+    return re.escape(text)

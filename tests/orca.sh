@@ -22,7 +22,7 @@ trap 'pulseaudio --kill 2>/dev/null; rm -rf "$work"' EXIT
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
-    /usr/bin/python3 "$1" "$0" "$HOME/orca.log"
+    /usr/bin/python3 -B "$1" "$0" "$HOME/orca.log"
     status=$?
     kill $launcher 2>/dev/null
     exit $status' "$target" "$lesson"

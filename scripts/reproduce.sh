@@ -20,14 +20,16 @@ mkdir -p "$report"
 work=$(mktemp -d /var/tmp/morvela-reproduce.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
-# One release of the commit, from a clone in FOLDER, under UMASK and TZ, into FOLDER/release.
+# One release of the commit, from a clone in FOLDER, under UMASK and TZ, into FOLDER/release; with
+# a fourth word, made only to be compared, its page not checked again.
 build() {
-    local folder=$1 mask=$2 zone=$3 start log=$report/${1##*/}.log
+    local folder=$1 mask=$2 zone=$3 rebuild=${4:-} start log=$report/${1##*/}.log
     start=$(date +%s)
     mkdir -p "$(dirname "$folder")"
     (umask "$mask" && git clone -q --no-hardlinks "$top" "$folder" && git -C "$folder" checkout -q "$commit")
     say "building the release in $folder (umask $mask, TZ=$zone)"
-    (umask "$mask" && cd "$folder" && TZ=$zone ./scripts/release.sh "$folder/release") >"$log" 2>&1 \
+    (umask "$mask" && cd "$folder" && TZ=$zone MORVELA_REBUILD=$rebuild \
+        ./scripts/release.sh "$folder/release") >"$log" 2>&1 \
         || fail "the release in $folder failed; the end of $log:
 $(tail -n 20 "$log")"
     say "built in $(($(date +%s) - start)) s"
@@ -44,7 +46,7 @@ fi
 (cd "$first" && sha256sum --quiet -c SHA256SUMS) >"$report/first-sums.txt" 2>&1 \
     || fail "the files in $first do not match its own SHA256SUMS: $(head -n 5 "$report/first-sums.txt")"
 # Twelve hours and three quarters east of UTC, needing no time zone data.
-build "$work/second/folder/deeper" 002 ZZZ-12:45
+build "$work/second/folder/deeper" 002 ZZZ-12:45 rebuild
 second=$work/second/folder/deeper/release
 
 differ=()

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
 # already there; with --windows, those that the Windows cross-build needs instead; with --web,
-# those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it); and with
+# those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it), or with
+# --web-build those it is built with alone; and with
 # --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
 # root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
 set -eu
@@ -80,6 +81,11 @@ fonts-liberation
 fonts-liberation2
 ca-certificates
 "
+web_build_packages="
+cmake
+ninja-build
+emscripten
+"
 release_packages="
 lintian
 reuse
@@ -92,6 +98,7 @@ xxd
 case "${1:-}" in
 --windows) packages=$windows_packages ;;
 --web) packages=$web_packages ;;
+--web-build) packages=$web_build_packages ;;
 --release) packages=$release_packages ;;
 esac
 

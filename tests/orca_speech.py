@@ -91,6 +91,20 @@ def hear(step, *phrases, never=(), seconds=15):
         time.sleep(0.1)
 
 
+def settle(step, quiet=1.0, seconds=10):
+    """Waits until Orca has said nothing new for `quiet` seconds, and takes all it said as heard."""
+    global heard_upto
+    deadline = time.time() + seconds
+    count, since = len(spoken()), time.time()
+    while time.time() - since < quiet and time.time() < deadline:
+        time.sleep(0.1)
+        if len(spoken()) != count:
+            count, since = len(spoken()), time.time()
+    said = spoken()[heard_upto:]
+    heard_upto += len(said)
+    print(f"{step}: Orca said " + " / ".join(repr(s) for s in said))
+
+
 def refuse(step, said, never):
     for utterance in said:
         for phrase in never:

@@ -10,7 +10,7 @@ import subprocess
 import sys
 import tempfile
 
-from orca_speech import BUTTON, FOUR, LISTS, hear, key, literal, others, refuse, spoken
+from orca_speech import BUTTON, FOUR, LISTS, hear, key, literal, others, refuse, settle, spoken
 import orca_speech
 
 page, log = sys.argv[1:3]
@@ -28,9 +28,11 @@ others.append(subprocess.Popen(
     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ)))
 
 # The focus starts in the report box, a text field: Orca turns to its focus mode. What it says
-# before that varies with the moment the page sets its title; and Orca takes the chosen group of a
-# list that shows one for the focus, so it may name the father's list then.
+# around that varies with the moment the page sets its title; and Orca takes the chosen group of a
+# list, as Chromium first reports it, for the focus, so it names the father's list, before or
+# after. Whatever comes of loading is heard out before the first key.
 hear("start", "Focus mode", seconds=30)
+settle("the page loaded", quiet=3)
 # The next stop is the table, read as a table.
 key("Tab")
 hear("1. the table", literal("Таблица: кръвни групи на децата според родителите"),

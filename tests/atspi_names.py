@@ -46,7 +46,8 @@ expected = [
     ("Хомозиготни", pyatspi.ROLE_RADIO_BUTTON, None),
     ("Хетерозиготни", pyatspi.ROLE_RADIO_BUTTON, None),
     ("0", pyatspi.ROLE_LABEL, "Първи алел на бащата"),
-    ("00", pyatspi.ROLE_CHECK_BOX,
+    ("Решетка на Пънет", pyatspi.ROLE_TABLE, None),
+    ("00", pyatspi.ROLE_TABLE_CELL,
      "Решетка на Пънет, ред 1 (първи алел на майката), колона 1 (първи алел на бащата)"),
 ]
 failures = []
@@ -56,6 +57,19 @@ for name, role, description in expected:
                for r, d in found):
         failures.append(f"{name!r} as {role} {description!r}: heard "
                         + ", ".join(f"{r} {d!r}" for r, d in found))
+if any(role == pyatspi.ROLE_CHECK_BOX for found in heard.values() for role, _ in found):
+    failures.append("a check box where nothing can be checked")
+# The grid as a table: each cell under its father's allele and beside its mother's.
+grid = next((node for node in walk(app) if node.getRole() == pyatspi.ROLE_TABLE), None)
+if grid is not None:
+    table = grid.queryTable()
+    shape = (table.nRows, table.nColumns)
+    heads = [table.getColumnHeader(0).description, table.getRowHeader(1).description,
+             table.getAccessibleAt(1, 0).description.split(", ", 1)[-1]]
+    if shape != (2, 2) or heads != [
+            "Първи алел на бащата", "Втори алел на майката",
+            "ред 2 (втори алел на майката), колона 1 (първи алел на бащата)"]:
+        failures.append(f"the grid as a table: {shape} {heads}")
 first_line = texts.get("Пояснения и резултат", [""])[0]
 if not first_line.startswith("Велимак, в началото на ХХ век"):
     failures.append(f"the report's first line reads {first_line!r}")

@@ -140,12 +140,20 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button);
     }
 
-    // Alleles and genotypes are heard as shown, and told where they stand.
+    // Alleles and genotypes are heard as shown, and told where they stand: the grid is a named
+    // table whose cells, not check boxes, stand under the father's alleles and beside the mother's.
     void gridSpoken()
     {
         Driver d;
         d.choose(0, 3);
         d.choose(1, 2);
+        QAccessibleInterface* grid = accessible(d, "Frame1");
+        QCOMPARE(grid->role(), QAccessible::Table);
+        QCOMPARE(grid->text(QAccessible::Name), QString::fromUtf8("Решетка на Пънет"));
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(QPair(table->rowCount(), table->columnCount()), QPair(2, 2));
+        QCOMPARE(table->caption(), accessible(d, "Label1_3"));
         const QStringList alleles { "A", "B", "B", "B" };
         const QStringList cells { "AB", "BB", "AB", "BB" };
         const QStringList places { "ред 1 (първи алел на майката), колона 1 (първи алел на бащата)",
@@ -162,6 +170,17 @@ private slots:
             QCOMPARE(cell->text(QAccessible::Name), cells[i]);
             QCOMPARE(cell->text(QAccessible::Description),
                 QString::fromUtf8("Решетка на Пънет, ") + places[i]);
+            QCOMPARE(cell->role(), QAccessible::Cell);
+            QVERIFY(!cell->state().checkable && !cell->state().disabled);
+            QCOMPARE(table->cellAt(i / 2, i % 2), cell);
+            QAccessibleTableCellInterface* place = cell->tableCellInterface();
+            QVERIFY(place);
+            QCOMPARE(place->table(), grid);
+            const auto header = [&](int label) {
+                return QList { accessible(d, QStringLiteral("Label2_%1").arg(label)) };
+            };
+            QCOMPARE(place->columnHeaderCells(), header(i % 2));
+            QCOMPARE(place->rowHeaderCells(), header(2 + i / 2));
         }
     }
 

@@ -4,10 +4,12 @@
 // What a screen reader says of the window's controls, beyond their visible captions.
 
 #include "announcer.h"
+#include "gridaccessible.h"
 #include "listaccessible.h"
 #include "mainwindow.h"
 #include "widgets.h"
 
+#include "layouttexts.h"
 #include "speech.h"
 
 #include <QAccessibleWidget>
@@ -24,7 +26,8 @@ QWidget* control(const QWidget* window, const char* name, int index = -1)
     return window->findChild<QWidget*>(id);
 }
 
-// The picture is an image to a screen reader, and the announcer a notification. A list shows all
+// The picture is an image to a screen reader, the announcer a notification, and the Punnett grid
+// a table of text. A list shows all
 // its groups where Qt (6.8, on Windows and under Orca 48) would hide those scrolled out of sight;
 // Qt 6.4 gives AT-SPI all four already.
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
@@ -34,6 +37,10 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget && className == QLatin1String("morvela::Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (widget && className == QLatin1String("morvela::PunnettGrid"))
+        return new GridAccessible(static_cast<PunnettGrid*>(widget));
+    if (widget && className == QLatin1String("morvela::GridCell"))
+        return new GridCellAccessible(static_cast<GridCell*>(widget));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (widget && className == QLatin1String("morvela::GroupList"))
         return new ListAccessible(static_cast<GroupList*>(widget));
@@ -77,14 +84,20 @@ void MainWindow::announceReset()
     announcer_->announce(QString::fromStdString(speech::reset(controls_)));
 }
 
-void MainWindow::describeForAccessibility()
+void MainWindow::installAccessibleInterfaces()
 {
+    // Before the first control is made: with a screen reader running, Qt makes each control's
+    // interface as the control is made, and keeps it.
     static const bool installed = [] {
         QAccessible::installFactory(interfaceFor);
         passOnUpdates = QAccessible::installUpdateHandler(focusOnChosenItem);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void MainWindow::describeForAccessibility()
+{
 
     control(this, "Text1", 0)->setAccessibleName(QString::fromUtf8(speech::reportName));
     QWidget* picture = control(this, "Picture1");
@@ -100,6 +113,7 @@ void MainWindow::describeForAccessibility()
         list->setAccessibleName(caption->text());
     }
     control(this, "Frame2")->setAccessibleName(QString::fromUtf8(speech::optionsName));
+    control(this, "Frame1")->setAccessibleName(QString::fromUtf8(texts::punnett));
 
     // Allele labels and cells keep their captions as names: the alleles and genotypes are what
     // must be heard. Their descriptions say where they stand.

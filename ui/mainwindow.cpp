@@ -148,6 +148,7 @@ MainWindow::MainWindow(QWidget* parent)
     auto pictures = std::async(pictureDecoding, [tableFile] {
         return std::tuple(QImage(tableFile), QImage(morvela_icon), QImage(morvela_icon_2x));
     });
+    installAccessibleInterfaces();
     buildControls();
     bindControls();
     describeForAccessibility();
@@ -198,17 +199,20 @@ void MainWindow::buildControls()
     for (int i = 0; i < 4; ++i)
         label(this, indexed("Label2", i), QString(), Qt::AlignHCenter, alleleGeometry[i]);
 
-    auto* grid = place(new QWidget(this), QStringLiteral("Frame1"), 304, 192, 113, 57);
+    auto* grid = place(new PunnettGrid(this), QStringLiteral("Frame1"), 304, 192, 113, 57);
     fill(grid, formColour);
     for (int i = 0; i < 4; ++i) {
         auto* cell
             = place(new GridCell(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2), 49, 23);
         fill(cell, optionColour);
+        grid->addCell(cell);
     }
     grid->setEnabled(false);
 
-    label(this, indexed("Label1", 3), QString::fromUtf8(texts::punnett), Qt::AlignHCenter,
-        { 288, 144, 145, 20 });
+    grid->setHeaders(label(this, indexed("Label1", 3), QString::fromUtf8(texts::punnett),
+                         Qt::AlignHCenter, { 288, 144, 145, 20 }),
+        { findChild<QLabel*>(indexed("Label2", 0)), findChild<QLabel*>(indexed("Label2", 1)) },
+        { findChild<QLabel*>(indexed("Label2", 2)), findChild<QLabel*>(indexed("Label2", 3)) });
 
     auto* choice = place(new QWidget(this), QStringLiteral("Frame2"), 288, 88, 137, 49);
     fill(choice, formColour);

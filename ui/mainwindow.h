@@ -46,6 +46,7 @@ protected:
 private:
     void buildControls();
     void bindControls();
+    static void installAccessibleInterfaces();
     void describeForAccessibility();
     // Runs one handler for the event loop: an error stops the handler, is reported, and the
     // window goes on with what had been assigned. True when the handler ran to its end.

@@ -139,6 +139,45 @@ void GridCell::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_CheckBox, option);
 }
 
+void PunnettGrid::setHeaders(
+    QWidget* caption, std::array<QWidget*, 2> columns, std::array<QWidget*, 2> rows)
+{
+    caption_ = caption;
+    for (int i = 0; i < 2; ++i) {
+        columns_[i] = columns[i];
+        rows_[i] = rows[i];
+    }
+}
+
+void PunnettGrid::addCell(QAbstractButton* cell)
+{
+    if (cellCount_ < static_cast<int>(cells_.size()))
+        cells_[cellCount_++] = cell;
+}
+
+QAbstractButton* PunnettGrid::cell(int row, int column) const
+{
+    return row >= 0 && row < 2 && column >= 0 && column < 2 ? cells_[2 * row + column] : nullptr;
+}
+
+int PunnettGrid::indexOf(const QAbstractButton* cell) const
+{
+    for (int i = 0; i < cellCount_; ++i)
+        if (cells_[i] == cell)
+            return i;
+    return -1;
+}
+
+QWidget* PunnettGrid::columnHeader(int column) const
+{
+    return column >= 0 && column < 2 ? columns_[column].data() : nullptr;
+}
+
+QWidget* PunnettGrid::rowHeader(int row) const
+{
+    return row >= 0 && row < 2 ? rows_[row].data() : nullptr;
+}
+
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
 {

@@ -8,7 +8,10 @@
 #include <QFrame>
 #include <QImage>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+
+#include <array>
 
 namespace morvela {
 
@@ -60,6 +63,34 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// The frame of the Punnett grid: its four cells, row by row, and the labels around it that head
+// its columns (the father's alleles) and its rows (the mother's).
+class PunnettGrid final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    void setHeaders(
+        QWidget* caption, std::array<QWidget*, 2> columns, std::array<QWidget*, 2> rows);
+    // Cells are added in reading order: the first row, then the second.
+    void addCell(QAbstractButton* cell);
+
+    QAbstractButton* cell(int row, int column) const;
+    int indexOf(const QAbstractButton* cell) const;
+    QWidget* caption() const { return caption_; }
+    QWidget* columnHeader(int column) const;
+    QWidget* rowHeader(int row) const;
+
+private:
+    std::array<QAbstractButton*, 4> cells_ {};
+    int cellCount_ = 0;
+    // Beside the grid, not in it: they may go first when the window is taken down.
+    QPointer<QWidget> caption_;
+    std::array<QPointer<QWidget>, 2> columns_, rows_;
 };
 
 // A picture box: its picture unscaled inside a sunken two-pixel border. It takes focus in the

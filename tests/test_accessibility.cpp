@@ -195,23 +195,40 @@ private slots:
         QCOMPARE(description.count(QString::fromUtf8("Родители")), 10);
     }
 
-    // The report is read line by line: the lines, in order, make up its whole text.
+    // The report is read line by line: the lines, in order, make up its whole text, also where a
+    // line wraps at a space, as it does with Windows' font metrics.
+    void reportByLines_data()
+    {
+        QTest::addColumn<int>("narrower");
+        QTest::newRow("as laid out") << 0;
+        QTest::newRow("wrapped") << 60;
+    }
+
     void reportByLines()
     {
+        QFETCH(int, narrower);
         Driver d;
         d.choose(0, 1);
         d.choose(1, 2);
         d.clickCommand(0);
+        auto* box = d.window->findChild<QWidget*>("Text1_0");
+        box->resize(box->width() - narrower, box->height());
         QAccessibleTextInterface* text = accessible(d, "Text1_0")->textInterface();
         QVERIFY(text);
         const QString whole = text->text(0, text->characterCount());
         QCOMPARE(whole, QString::fromUtf8(d.reportBytes()).replace("\r\n", "\n"));
         QStringList lines;
-        for (int offset = 0; offset < text->characterCount();) {
+        for (int offset = 0, previous = -1; offset < text->characterCount();) {
             int start = 0, end = 0;
             lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
             QCOMPARE(start, offset);
             QVERIFY(end > offset);
+            // The line after the one before is this one.
+            int after = -1, afterEnd = -1;
+            if (previous >= 0)
+                text->textAfterOffset(previous, QAccessible::LineBoundary, &after, &afterEnd);
+            QCOMPARE(after, previous >= 0 ? start : -1);
+            previous = start;
             // A line ends before its line break, if it has one.
             offset = end < whole.size() && whole[end] == '\n' ? end + 1 : end;
         }

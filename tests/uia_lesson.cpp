@@ -52,7 +52,8 @@ std::wstring typeName(CONTROLTYPEID type)
               { UIA_RadioButtonControlTypeId, L"RadioButton" },
               { UIA_GroupControlTypeId, L"Group" }, { UIA_TextControlTypeId, L"Text" },
               { UIA_WindowControlTypeId, L"Window" }, { UIA_PaneControlTypeId, L"Pane" },
-              { UIA_ScrollBarControlTypeId, L"ScrollBar" } };
+              { UIA_ScrollBarControlTypeId, L"ScrollBar" }, { UIA_TableControlTypeId, L"Table" },
+              { UIA_DataItemControlTypeId, L"DataItem" } };
     for (const auto& [id, name] : names)
         if (id == type)
             return name;
@@ -231,7 +232,8 @@ int main(int argc, char** argv)
         { L"Button 'Изчисли'" }, { L"Button 'Изчисти'" },
         { L"Group 'Алели при кръвна група A или B'", L"RadioButton 'Хомозиготни'",
             L"RadioButton 'Хетерозиготни'" },
-        { L"CheckBox '00'", L"CheckBox '00'", L"CheckBox '00'", L"CheckBox '00'" } };
+        { L"Table 'Решетка на Пънет'", L"DataItem '00'", L"DataItem '00'", L"DataItem '00'",
+            L"DataItem '00'" } };
     for (const auto& run : expected) {
         auto trimmed = [](const std::wstring& s) { return s.substr(s.find_first_not_of(L' ')); };
         bool found = false;
@@ -244,6 +246,11 @@ int main(int argc, char** argv)
             fail(L"the tree has no " + run.front() + L" followed by its "
                 + std::to_wstring(run.size() - 1) + L" parts as expected");
     }
+
+    // Nothing in the window can be checked.
+    for (const std::wstring& line : tree)
+        if (line.find(L"CheckBox") != std::wstring::npos)
+            fail(L"a check box in the tree: " + line);
 
     SetForegroundWindow(window);
     const std::wstring cleared = L". Формата е изчистена: двамата родители са с група 0, алелите "

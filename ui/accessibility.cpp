@@ -7,6 +7,8 @@
 #include "gridaccessible.h"
 #include "listaccessible.h"
 #include "mainwindow.h"
+#include "reportaccessible.h"
+#include "reportbox.h"
 #include "widgets.h"
 
 #include "layouttexts.h"
@@ -27,7 +29,7 @@ QWidget* control(const QWidget* window, const char* name, int index = -1)
 }
 
 // The picture is an image to a screen reader, the announcer a notification, and the Punnett grid
-// a table of text. A list shows all
+// a table of text; the report is read by the lines it shows. A list shows all
 // its groups where Qt (6.8, on Windows and under Orca 48) would hide those scrolled out of sight;
 // Qt 6.4 gives AT-SPI all four already.
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
@@ -37,6 +39,8 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget && className == QLatin1String("morvela::Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (widget && className == QLatin1String("morvela::ReportBox"))
+        return new ReportAccessible(static_cast<ReportBox*>(widget));
     if (widget && className == QLatin1String("morvela::PunnettGrid"))
         return new GridAccessible(static_cast<PunnettGrid*>(widget));
     if (widget && className == QLatin1String("morvela::GridCell"))

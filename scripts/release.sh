@@ -41,8 +41,9 @@ cmake --build "$deb_build" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$deb_build/CMakeCache.txt")
 [[ -n $version ]] || fail "no project version in $deb_build"
 
-"$top/scripts/windows.sh"
-# Made again only to compare its bytes (scripts/reproduce.sh), the page is not checked again.
+# Made again only to compare their bytes (scripts/reproduce.sh), the Windows files and the page
+# are not checked again.
+"$top/scripts/windows.sh" ${MORVELA_REBUILD:+--build-only}
 "$top/scripts/web.sh" ${MORVELA_REBUILD:+--build-only}
 
 rm -rf "$out"

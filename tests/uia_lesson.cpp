@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <fstream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -181,6 +182,44 @@ void press(WORD key)
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
 }
 
+// The report's last line, read by the text pattern's line unit as a reader's "say line" reads it
+// at the end of the text; nothing if this UI Automation offers no text pattern to a client.
+std::optional<std::wstring> lastReportLine(IUIAutomationElement* root)
+{
+    VARIANT name;
+    name.vt = VT_BSTR;
+    name.bstrVal = SysAllocString(L"Пояснения и резултат");
+    IUIAutomationCondition* isReport = nullptr;
+    IUIAutomationElement* report = nullptr;
+    uia->CreatePropertyCondition(UIA_NamePropertyId, name, &isReport);
+    VariantClear(&name);
+    root->FindFirst(TreeScope_Descendants, isReport, &report);
+    isReport->Release();
+    if (!report)
+        fail(L"no report box to read");
+    IUIAutomationTextPattern* text = nullptr;
+    IUIAutomationTextRange* range = nullptr;
+    std::optional<std::wstring> line;
+    if (SUCCEEDED(report->GetCurrentPatternAs(
+            UIA_TextPatternId, IID_IUIAutomationTextPattern, reinterpret_cast<void**>(&text)))
+        && text && SUCCEEDED(text->get_DocumentRange(&range)) && range) {
+        BSTR got = nullptr;
+        range->MoveEndpointByRange(
+            TextPatternRangeEndpoint_Start, range, TextPatternRangeEndpoint_End);
+        range->ExpandToEnclosingUnit(TextUnit_Line);
+        range->GetText(-1, &got);
+        line = got ? std::wstring(got) : std::wstring();
+        while (!line->empty() && (line->back() == L'\n' || line->back() == L'\r'))
+            line->pop_back();
+        SysFreeString(got);
+        range->Release();
+    }
+    if (text)
+        text->Release();
+    report->Release();
+    return line;
+}
+
 struct Step
 {
     const wchar_t* name;
@@ -318,6 +357,14 @@ int main(int argc, char** argv)
                 fail(std::wstring(step.name) + L": the focus moved off the button pressed");
         if (!step.focus.empty())
             focused = step.focus;
+        if (step.said.rfind(L"При кръвна група", 0) == 0) {
+            const std::wstring result = step.said.substr(step.said.rfind(L"  A = ") + 2);
+            const std::optional<std::wstring> line = lastReportLine(root);
+            say(L"the report's last line by the line unit: "
+                + (line ? L"'" + *line + L"'" : std::wstring(L"no text pattern offered")));
+            if (line && *line != result)
+                fail(L"the report's last line reads '" + *line + L"', not '" + result + L"'");
+        }
         if (step.said.empty() && !said.empty())
             fail(std::wstring(step.name) + L": a notification where none belongs");
         // Each choice, report and reset is told once: a reader would say a repeated one twice.

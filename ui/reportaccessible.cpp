@@ -190,47 +190,42 @@ int ReportAccessible::lineAt(const std::vector<std::pair<int, int>>& lines, int 
     return -1;
 }
 
-QString ReportAccessible::line(const std::vector<std::pair<int, int>>& lines, int index,
-    int* startOffset, int* endOffset) const
+QString ReportAccessible::lineFrom(int offset, int step, int* startOffset, int* endOffset) const
 {
-    if (index < 0 || index >= static_cast<int>(lines.size())) {
+    const auto all = lines();
+    const int at = lineAt(all, offset);
+    const int index = at < 0 ? -1 : at + step;
+    if (index < 0 || index >= static_cast<int>(all.size())) {
         *startOffset = *endOffset = -1;
         return QString();
     }
-    *startOffset = lines[index].first;
-    *endOffset = lines[index].second;
+    *startOffset = all[index].first;
+    *endOffset = all[index].second;
     return text(*startOffset, *endOffset);
 }
 
 QString ReportAccessible::textBeforeOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
 {
-    if (boundaryType != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textBeforeOffset(
-            offset, boundaryType, startOffset, endOffset);
-    const auto all = lines();
-    const int index = lineAt(all, offset);
-    return line(all, index < 0 ? -1 : index - 1, startOffset, endOffset);
+    return boundaryType == QAccessible::LineBoundary
+        ? lineFrom(offset, -1, startOffset, endOffset)
+        : QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString ReportAccessible::textAfterOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
 {
-    if (boundaryType != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textAfterOffset(
-            offset, boundaryType, startOffset, endOffset);
-    const auto all = lines();
-    const int index = lineAt(all, offset);
-    return line(all, index < 0 ? -1 : index + 1, startOffset, endOffset);
+    return boundaryType == QAccessible::LineBoundary
+        ? lineFrom(offset, 1, startOffset, endOffset)
+        : QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QString ReportAccessible::textAtOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset, int* endOffset) const
 {
-    if (boundaryType != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
-    const auto all = lines();
-    return line(all, lineAt(all, offset), startOffset, endOffset);
+    return boundaryType == QAccessible::LineBoundary
+        ? lineFrom(offset, 0, startOffset, endOffset)
+        : QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 } // namespace morvela

@@ -52,8 +52,8 @@ private:
     std::vector<std::pair<int, int>> lines() const;
     // The line that holds the offset (the last one for the end of the text), or -1.
     int lineAt(const std::vector<std::pair<int, int>>& lines, int offset) const;
-    QString line(const std::vector<std::pair<int, int>>& lines, int index, int* startOffset,
-        int* endOffset) const;
+    // The line that is step lines from the one holding the offset: its text and offsets.
+    QString lineFrom(int offset, int step, int* startOffset, int* endOffset) const;
 };
 
 } // namespace morvela

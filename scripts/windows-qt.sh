@@ -67,7 +67,7 @@ host=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
     echo "windows-qt: Qt $qt_version for Windows needs the host Qt tools of that version (Debian 13's); this machine has '${host:-none}'" >&2
     exit 1
 }
-echo "windows-qt: building Qt $qt_version for Windows once (about 30 minutes on 2 free cores, up to an hour on busy ones); log: $log" >&2
+echo "windows-qt: building Qt $qt_version for Windows once (about 22 minutes on 2 free cores, longer on busy ones); log: $log" >&2
 : >"$log"
 fetch_source
 src=$work/src
@@ -85,9 +85,9 @@ export CFLAGS="-ffile-prefix-map=$src=qtbase -ffile-prefix-map=$work/build=qtbas
 export CXXFLAGS=$CFLAGS
 # Only what Morvela and its tests load: Core, Gui, Widgets and Test, the windows platform plugin
 # and the JPEG reader. Left out are the other plugins (the offscreen and Direct2D platforms, the
-# modern Windows styles, GIF and ICO), FreeType (Windows draws text itself) and the widgets,
-# dialogs, document formats and calendars that nothing here uses. Sources are compiled in
-# batches (a unity build), which more than halves the time.
+# modern Windows styles, GIF and ICO) and the widgets, dialogs, document formats and calendars
+# that nothing here uses. Sources are compiled in batches (a unity build), which more than halves
+# the time. (-no-freetype keeps the system's FreeType out; Qt's own is built all the same.)
 # Direct2D stays on: without it, 6.8's Gui does not compile for Windows.
 features=(
     network sql concurrent xml printsupport vulkan tabletevent dbus

@@ -184,17 +184,25 @@ void press(WORD key)
 
 // The report's last line, read by the text pattern's line unit as a reader's "say line" reads it
 // at the end of the text; nothing if this UI Automation offers no text pattern to a client.
+// The first element under e heard as that, or null; the caller releases it.
+IUIAutomationElement* find(IUIAutomationElement* e, const std::wstring& wanted)
+{
+    IUIAutomationElement* found = nullptr;
+    for (IUIAutomationElement* child : children(e)) {
+        if (!found && heard(child) == wanted) {
+            found = child;
+            continue;
+        }
+        if (!found)
+            found = find(child, wanted);
+        child->Release();
+    }
+    return found;
+}
+
 std::optional<std::wstring> lastReportLine(IUIAutomationElement* root)
 {
-    VARIANT name;
-    name.vt = VT_BSTR;
-    name.bstrVal = SysAllocString(L"Пояснения и резултат");
-    IUIAutomationCondition* isReport = nullptr;
-    IUIAutomationElement* report = nullptr;
-    uia->CreatePropertyCondition(UIA_NamePropertyId, name, &isReport);
-    VariantClear(&name);
-    root->FindFirst(TreeScope_Descendants, isReport, &report);
-    isReport->Release();
+    IUIAutomationElement* report = find(root, L"Edit 'Пояснения и резултат'");
     if (!report)
         fail(L"no report box to read");
     IUIAutomationTextPattern* text = nullptr;
@@ -203,6 +211,7 @@ std::optional<std::wstring> lastReportLine(IUIAutomationElement* root)
     if (SUCCEEDED(report->GetCurrentPatternAs(
             UIA_TextPatternId, IID_IUIAutomationTextPattern, reinterpret_cast<void**>(&text)))
         && text && SUCCEEDED(text->get_DocumentRange(&range)) && range) {
+        say(L"the text pattern is offered");
         BSTR got = nullptr;
         range->MoveEndpointByRange(
             TextPatternRangeEndpoint_Start, range, TextPatternRangeEndpoint_End);

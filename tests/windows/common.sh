@@ -40,6 +40,9 @@ fresh_prefix() {
     # Wine's DirectWrite, Qt 6.8's default on Windows, knows nothing of that stand-in: Qt's GDI
     # fonts do. Set in Windows' own environment, since Wine leaves out the Unix one's
     # QT_QPA_PLATFORM.
+    # A program that crashes ends, and the check fails, instead of waiting in Wine's debugger.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+        /t REG_SZ /d '' /f >/dev/null 2>&1
     wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d windows:fontengine=gdi /f \
         >/dev/null 2>&1
     wineserver -w

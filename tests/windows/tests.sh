@@ -5,6 +5,9 @@
 # from where they were built.
 # Usage: tests/windows/tests.sh BUILD_FOLDER
 . "$(dirname "$0")/common.sh"
+# The Qt the folder was built with.
+qt=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
+[[ -d $qt ]] || fail "$build names no Qt for Windows that is still there"
 needs_display
 fresh_prefix
 say "running the cross-built tests under Wine (a few minutes)"

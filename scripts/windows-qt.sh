@@ -52,6 +52,14 @@ gives. You may replace the Qt libraries in Morvela's folder with your own build 
 SOURCE
 }
 
+# What the cached Qt was made by: the configuration between the marks below and the toolchain.
+# A Qt made otherwise, by an earlier version of this script, is built again, not used.
+made_by=$({ sed -n '/^# Configuration: begin/,/^# Configuration: end/p' "$0"
+    cat "$here/cmake/mingw-w64-x86_64.cmake"; } | sha256sum | cut -c1-16)
+if [[ -f $prefix/.complete && $(cat "$prefix/.complete") != "$made_by" ]]; then
+    echo "windows-qt: the Qt in $prefix was built with another configuration; building it again" >&2
+    rm -rf "$prefix"
+fi
 if [[ -f $prefix/.complete ]]; then
     if [[ ! -f $prefix/licenses/SOURCE.txt ]]; then
         : >"$log.licences"
@@ -79,6 +87,7 @@ cd "$work/build"
 # Times written into the libraries are the source package's own, as Debian's builds take them.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
 export SOURCE_DATE_EPOCH
+# Configuration: begin
 # No path of this machine's reaches a library: __FILE__ in Qt's messages names the source as the
 # package does, so that a build in any folder gives the same bytes.
 export CFLAGS="-ffile-prefix-map=$src=qtbase -ffile-prefix-map=$work/build=qtbase/build"
@@ -115,6 +124,7 @@ features=(
     cmake --install . --strip &&
     echo "windows-qt: built in $(($(date +%s) - start)) s"
 } >>"$log" 2>&1 || { echo "windows-qt: the Qt build failed; the end of $log:" >&2; tail -n 30 "$log" >&2; exit 1; }
+# Configuration: end
 write_licences
-touch "$prefix/.complete"
+echo "$made_by" >"$prefix/.complete"
 echo "$prefix"

@@ -24,6 +24,10 @@ say() { echo "windows: $*"; }
 start=$(date +%s)
 qt=$("$top/scripts/windows-qt.sh" "$cache" | tail -n 1)
 say "Qt for Windows in $qt ($(( $(date +%s) - start )) s)"
+# A folder configured over another Qt keeps that Qt's toolchain: it is made anew.
+if [[ -f $build/CMakeCache.txt ]] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \

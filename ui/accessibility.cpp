@@ -102,7 +102,6 @@ void MainWindow::installAccessibleInterfaces()
 
 void MainWindow::describeForAccessibility()
 {
-
     control(this, "Text1", 0)->setAccessibleName(QString::fromUtf8(speech::reportName));
     QWidget* picture = control(this, "Picture1");
     picture->setAccessibleName(QString::fromUtf8(speech::pictureName));

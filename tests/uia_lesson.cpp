@@ -182,8 +182,6 @@ void press(WORD key)
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
 }
 
-// The report's last line, read by the text pattern's line unit as a reader's "say line" reads it
-// at the end of the text; nothing if this UI Automation offers no text pattern to a client.
 // The first element under e heard as that, or null; the caller releases it.
 IUIAutomationElement* find(IUIAutomationElement* e, const std::wstring& wanted)
 {
@@ -200,6 +198,8 @@ IUIAutomationElement* find(IUIAutomationElement* e, const std::wstring& wanted)
     return found;
 }
 
+// The report's last line, read by the text pattern's line unit as a reader's "say line" reads it
+// at the end of the text; nothing if this UI Automation offers no text pattern to a client.
 std::optional<std::wstring> lastReportLine(IUIAutomationElement* root)
 {
     IUIAutomationElement* report = find(root, L"Edit 'Пояснения и резултат'");

@@ -37,11 +37,11 @@ fresh_prefix() {
     # Wine's DirectWrite, Qt 6.8's default on Windows, knows nothing of that stand-in: Qt's GDI
     # fonts do. Set in Windows' own environment, since Wine leaves out the Unix one's
     # QT_QPA_PLATFORM.
+    wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d windows:fontengine=gdi /f \
+        >/dev/null 2>&1
     # A program that crashes ends, and the check fails, instead of waiting in Wine's debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
         /t REG_SZ /d '' /f >/dev/null 2>&1
-    wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d windows:fontengine=gdi /f \
-        >/dev/null 2>&1
     wineserver -w
 }
 
@@ -72,11 +72,14 @@ entries() {
             END { for (k in name) if (name[k] == "Morvela") print version[k], publisher[k] }'
 }
 
-# Waits for the installed program's window and prints its id.
+# Waits for the installed program's window to be shown and prints its id: one found by name
+# alone may not be mapped yet, and X refuses it the focus.
 installed_window() {
     local window=""
     for _ in $(seq 100); do
-        window=$(xdotool search --name '^morvela\.example  ' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        # In an and-list, so that set -e lets xdotool find nothing.
+        window=$(xdotool search --onlyvisible --name '^morvela\.example  ' 2>/dev/null \
+            | head -n 1) && [[ -n $window ]] && break
         sleep 0.2
     done
     [[ -n $window ]] || fail "$1: the installed program opened no window"

@@ -4,7 +4,9 @@
 #include "mainwindow.h"
 
 #include "announcer.h"
-#include "layouttexts.h"
+#include "classiclook.h"
+#include "formbuilder.h"
+#include "layout.h"
 #include "reportbox.h"
 #include "speech.h"
 #include "widgets.h"
@@ -16,7 +18,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QWindow>
 
 #include <future>
@@ -31,12 +32,6 @@ namespace morvela {
 
 namespace {
 
-const QColor formColour(0xC0, 0xC0, 0xFF);
-const QColor optionColour(0x80, 0x80, 0xFF);
-const QColor labelColour(0xFF, 0xC0, 0x80);
-const QColor calculateColour(0x00, 0xFF, 0x00);
-const QColor clearColour(0xFF, 0x00, 0x00);
-
 // The pictures are decoded on a second core while the controls are built. Under Wine the JPEG
 // plugin crashes when it is loaded off the GUI thread, so Windows decodes them when they are
 // needed.
@@ -46,66 +41,9 @@ constexpr auto pictureDecoding = std::launch::deferred;
 constexpr auto pictureDecoding = std::launch::async;
 #endif
 
-bool isDark(const QPalette& palette)
+template <typename W = QWidget> W* control(const QWidget* window, const char* name, int index = -1)
 {
-    return palette.color(QPalette::WindowText).lightness()
-        > palette.color(QPalette::Window).lightness();
-}
-
-// Qt's own light system colours, those of a light desktop.
-QPalette classicLightPalette()
-{
-    const QColor window(239, 239, 239);
-    const QColor dark = window.darker(150);
-    const QColor mid = window.darker(130);
-    QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
-    palette.setColor(QPalette::Midlight, mid.lighter(110));
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::Shadow, dark.darker(135));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
-    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
-    const QColor disabledText(190, 190, 190);
-    for (auto role : { QPalette::Text, QPalette::WindowText, QPalette::ButtonText })
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    palette.setColor(QPalette::Disabled, QPalette::Base, window);
-    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
-    palette.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
-    QColor placeholder(Qt::black);
-    placeholder.setAlpha(128);
-    palette.setColor(QPalette::PlaceholderText, placeholder);
-    return palette;
-}
-
-template <typename W> W* place(W* widget, const QString& name, int x, int y, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(x, y, width, height);
-    return widget;
-}
-
-QString indexed(const char* name, int index)
-{
-    return QString::fromLatin1("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-void fill(QWidget* widget, QColor colour)
-{
-    QPalette palette = widget->palette();
-    // Buttons fill with their Button role, other widgets with Window.
-    palette.setColor(widget->backgroundRole(), colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* label(
-    QWidget* parent, const QString& name, const QString& text, Qt::Alignment align, QRect geometry)
-{
-    auto* widget = new QLabel(text, parent);
-    widget->setTextFormat(Qt::PlainText);
-    widget->setAlignment(align | Qt::AlignVCenter);
-    fill(widget, labelColour);
-    return place(widget, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    return window->findChild<W*>(QString::fromStdString(layout::Id { name, index }.key()));
 }
 
 } // namespace
@@ -113,32 +51,11 @@ QLabel* label(
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
 {
-    // The classic desktop look that the layout describes: sunken borders, round option buttons,
-    // square check boxes. Qt's Windows style draws it, at far less cost than Fusion.
-    if (QApplication::style()->name() != QLatin1String("windows"))
-        QApplication::setStyle(QStringLiteral("Windows"));
-    // The captions stand on fixed light backgrounds: under a dark desktop theme they would turn
-    // light on light. The window keeps the light system colours it was laid out against.
-    if (isDark(QApplication::palette()))
-        setPalette(classicLightPalette());
-    // A list keeps its chosen group on the highlight without the focus, as the classic list box
-    // does; Windows greys the selection of an inactive window or view.
-    QPalette selection = palette();
-    for (auto role : { QPalette::Highlight, QPalette::HighlightedText })
-        selection.setColor(QPalette::Inactive, role, selection.color(QPalette::Active, role));
-    setPalette(selection);
-    setObjectName(QStringLiteral("Morvela"));
-    setWindowTitle(QString::fromUtf8(texts::publisher) + QLatin1String("  ")
-        + QString::fromUtf8(texts::title));
+    keepClassicLook(this);
+    setWindowTitle(QString::fromStdString(layout::caption()));
     // A fixed single border: a close button and system menu, no minimize or maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(461, 398);
-    fill(this, formColour);
-    // Where Times New Roman is missing, fontconfig gives a metric-compatible serif.
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
     // Decoding the pictures takes about as long as building the controls: do it alongside. On a
     // display scaled above 100 % the table is drawn at twice the pixels (its "@2x" name tells Qt
     // so), as sharp as the text around it; only the one that serves is decoded.
@@ -149,11 +66,13 @@ MainWindow::MainWindow(QWidget* parent)
         return std::tuple(QImage(tableFile), QImage(morvela_icon), QImage(morvela_icon_2x));
     });
     installAccessibleInterfaces();
-    buildControls();
+    buildForm(this, layout::mainForm());
+    reportBox_ = control<ReportBox>(this, "Text1", 0);
+    announcer_ = new Announcer(this);
     bindControls();
     describeForAccessibility();
     const auto [table, icon, icon2x] = pictures.get();
-    findChild<PictureBox*>(QStringLiteral("Picture1"))->setPicture(table);
+    control<PictureBox>(this, "Picture1")->setPicture(table);
     QIcon windowIcon(QPixmap::fromImage(icon));
     windowIcon.addPixmap(QPixmap::fromImage(icon2x));
     setWindowIcon(windowIcon);
@@ -162,99 +81,23 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildControls()
-{
-    auto* report = place(new ReportBox(this), indexed("Text1", 0), 8, 288, 441, 105);
-    report->setExactText(texts::introduction);
-    reportBox_ = report;
-
-    label(this, indexed("Label1", 0), QString::fromUtf8(texts::heading), Qt::AlignHCenter,
-        { 88, 0, 281, 20 });
-    auto* picture = place(new PictureBox(this), QStringLiteral("Picture1"), 8, 32, 239, 255);
-
-    for (int i = 0; i < 2; ++i) {
-        auto* list = place(new GroupList(this), indexed("List1", i), 400, 32 + 24 * i, 49, 23);
-        // The layout's own items; start-up replaces them.
-        list->addItems({ QStringLiteral("0"), QStringLiteral("A"), QStringLiteral("B"),
-            QStringLiteral("AB") });
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        label(this, indexed("Label1", i + 1),
-            QString::fromUtf8(i == 0 ? texts::father : texts::mother), Qt::AlignLeft,
-            { 256, 32 + 24 * i, 145, 23 });
-    }
-
-    commands_ = new QButtonGroup(this);
-    commands_->addButton(
-        place(new ColourButton(QString::fromUtf8(texts::calculate), calculateColour, this),
-            indexed("Command1", 0), 256, 256, 73, 25),
-        0);
-    commands_->addButton(place(new ColourButton(QString::fromUtf8(texts::clear), clearColour, this),
-                             indexed("Command1", 1), 376, 256, 73, 25),
-        1);
-
-    // Column heads above the grid, row heads to its left.
-    const QRect alleleGeometry[] = { { 304, 168, 49, 23 }, { 360, 168, 49, 23 },
-        { 256, 192, 49, 23 }, { 256, 224, 49, 23 } };
-    for (int i = 0; i < 4; ++i)
-        label(this, indexed("Label2", i), QString(), Qt::AlignHCenter, alleleGeometry[i]);
-
-    auto* grid = place(new PunnettGrid(this), QStringLiteral("Frame1"), 304, 192, 113, 57);
-    fill(grid, formColour);
-    for (int i = 0; i < 4; ++i) {
-        auto* cell
-            = place(new GridCell(grid), indexed("Check1", i), 56 * (i % 2), 32 * (i / 2), 49, 23);
-        fill(cell, optionColour);
-        grid->addCell(cell);
-    }
-    grid->setEnabled(false);
-
-    grid->setHeaders(label(this, indexed("Label1", 3), QString::fromUtf8(texts::punnett),
-                         Qt::AlignHCenter, { 288, 144, 145, 20 }),
-        { findChild<QLabel*>(indexed("Label2", 0)), findChild<QLabel*>(indexed("Label2", 1)) },
-        { findChild<QLabel*>(indexed("Label2", 2)), findChild<QLabel*>(indexed("Label2", 3)) });
-
-    auto* choice = place(new QWidget(this), QStringLiteral("Frame2"), 288, 88, 137, 49);
-    fill(choice, formColour);
-    options_ = new QButtonGroup(this);
-    for (int i = 0; i < 2; ++i) {
-        auto* option = place(
-            new QRadioButton(
-                QString::fromUtf8(i == 0 ? texts::homozygous : texts::heterozygous), choice),
-            indexed("Option1", i), 8, 24 * i, 129, 25);
-        fill(option, optionColour);
-        options_->addButton(option, i);
-    }
-    options_->button(0)->setChecked(true);
-
-    // Labels are drawn beneath their neighbours: a list box or the grid covers the one pixel
-    // where a label overlaps it.
-    for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        l->lower();
-
-    QWidget* order[] = { report, picture, findChild<QWidget*>(indexed("List1", 0)),
-        findChild<QWidget*>(indexed("List1", 1)), commands_->button(0), commands_->button(1),
-        options_->button(0), options_->button(1) };
-    // Of the two options Qt itself makes only the chosen one a tab stop.
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-    report->setFocus();
-    announcer_ = new Announcer(this);
-}
-
 void MainWindow::bindControls()
 {
     Controls& controls = controls_;
+    options_ = new QButtonGroup(this);
+    commands_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        lists_[i] = std::make_unique<QtListBox>(findChild<QListWidget*>(indexed("List1", i)));
+        options_->addButton(control<QRadioButton>(this, "Option1", i), i);
+        commands_->addButton(control<QAbstractButton>(this, "Command1", i), i);
+        lists_[i] = std::make_unique<QtListBox>(control<QListWidget>(this, "List1", i));
         optionButtons_[i]
             = std::make_unique<QtOptionButton>(qobject_cast<QRadioButton*>(options_->button(i)));
         controls.List1[i] = lists_[i].get();
         controls.Option1[i] = optionButtons_[i].get();
     }
     for (int i = 0; i < 4; ++i) {
-        alleles_[i] = std::make_unique<QtLabel>(findChild<QLabel*>(indexed("Label2", i)));
-        cells_[i] = std::make_unique<QtCheckBox>(findChild<QCheckBox*>(indexed("Check1", i)));
+        alleles_[i] = std::make_unique<QtLabel>(control<QLabel>(this, "Label2", i));
+        cells_[i] = std::make_unique<QtCheckBox>(control<QCheckBox>(this, "Check1", i));
         controls.Label2[i] = alleles_[i].get();
         controls.Check1[i] = cells_[i].get();
     }
@@ -266,7 +109,7 @@ void MainWindow::bindControls()
         QtListBox* list = lists_[i].get();
         const auto index = static_cast<std::int16_t>(i);
         list->setClickHandler([this, index] { form_->List1_Click(index); });
-        connect(findChild<QListWidget*>(indexed("List1", i)), &QListWidget::currentRowChanged, this,
+        connect(control<QListWidget>(this, "List1", i), &QListWidget::currentRowChanged, this,
             [this, list, index] {
                 if (!list->assigning()
                     && dispatch(QString::fromUtf8(speech::choosingGroup),

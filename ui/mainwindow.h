@@ -44,7 +44,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void buildControls();
     void bindControls();
     static void installAccessibleInterfaces();
     void describeForAccessibility();

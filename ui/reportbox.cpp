@@ -3,6 +3,8 @@
 
 #include "reportbox.h"
 
+#include "layout.h"
+
 #include <QScrollBar>
 
 namespace morvela {
@@ -34,11 +36,7 @@ void ReportBox::display()
     if (shown_ || !isVisible())
         return;
     shown_ = true;
-    // Each CR LF (or a lone CR) is shown as one line break.
-    QString shown = QString::fromStdString(text_);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(shown);
+    setPlainText(QString::fromStdString(layout::shownText(text_)));
 }
 
 void ReportBox::showEvent(QShowEvent* event)

@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formbuilder.h"
+
+#include "reportbox.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <map>
+
+namespace morvela {
+
+namespace {
+
+using layout::Kind;
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QColor colour(layout::Colour rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+void fill(QWidget* widget, QColor colour)
+{
+    QPalette palette = widget->palette();
+    // Buttons fill with their Button role, other widgets with Window.
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+bool holdsCheckBoxes(const layout::Form& form, const layout::Control& frame)
+{
+    return std::any_of(form.controls.begin(), form.controls.end(),
+        [&frame](const auto& c) { return c.container == frame.id && c.kind == Kind::CheckBox; });
+}
+
+QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* parent)
+{
+    switch (c.kind) {
+    case Kind::TextBox: {
+        auto* report = new ReportBox(parent);
+        report->setExactText(std::string(c.caption));
+        return report;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(text(c.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        return label;
+    }
+    case Kind::PictureBox:
+        return new PictureBox(parent);
+    case Kind::ListBox: {
+        auto* list = new GroupList(parent);
+        for (std::string_view item : c.items)
+            list->addItem(text(item));
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return list;
+    }
+    case Kind::CommandButton:
+        // Its colour is its face, painted by the button itself.
+        return new ColourButton(text(c.caption), colour(c.background), parent);
+    case Kind::Frame:
+        if (holdsCheckBoxes(form, c))
+            return new PunnettGrid(parent);
+        return new QWidget(parent);
+    case Kind::CheckBox: {
+        auto* cell = new GridCell(parent);
+        if (auto* grid = qobject_cast<PunnettGrid*>(parent))
+            grid->addCell(cell);
+        return cell;
+    }
+    case Kind::OptionButton: {
+        auto* option = new QRadioButton(text(c.caption), parent);
+        option->setChecked(c.value);
+        return option;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildForm(QWidget* window, const layout::Form& form)
+{
+    window->setObjectName(QString::fromStdString(form.id.key()));
+    const layout::Rect size = form.size();
+    window->setFixedSize(size.width, size.height);
+    fill(window, colour(form.background));
+    // Where the face is missing, fontconfig gives a metric-compatible serif.
+    QFont font(text(form.font.family), form.font.points, form.font.weight);
+    font.setStyleHint(QFont::Serif);
+    window->setFont(font);
+
+    // Made in tab order, which is also the order in which they are drawn over each other.
+    std::map<std::string, QWidget*> made { { form.id.key(), window } };
+    std::vector<QWidget*> tabStops;
+    for (const layout::Control& c : form.controls) {
+        QWidget* widget = make(form, c, made.at(c.container.key()));
+        const layout::Rect r = c.place();
+        widget->setObjectName(QString::fromStdString(c.id.key()));
+        widget->setGeometry(r.x, r.y, r.width, r.height);
+        if (c.hasBackground && c.kind != Kind::CommandButton)
+            fill(widget, colour(c.background));
+        widget->setEnabled(c.enabled);
+        made[c.id.key()] = widget;
+        if (c.tabStop)
+            tabStops.push_back(widget);
+    }
+
+    for (const layout::Control& c : form.controls) {
+        if (c.kind != Kind::Label)
+            continue;
+        // Labels are drawn beneath their neighbours: a list box or the grid covers the one pixel
+        // where a label overlaps it.
+        made.at(c.id.key())->lower();
+    }
+    for (const layout::Control& c : form.controls) {
+        auto* grid = qobject_cast<PunnettGrid*>(made.at(c.id.key()));
+        if (!grid)
+            continue;
+        std::map<layout::Heads, std::vector<QWidget*>> heads;
+        for (const layout::Control& l : form.controls)
+            if (l.kind == Kind::Label && l.of == c.id)
+                heads[l.heads].push_back(made.at(l.id.key()));
+        grid->setHeaders(heads[layout::Heads::Caption].at(0),
+            { heads[layout::Heads::Column].at(0), heads[layout::Heads::Column].at(1) },
+            { heads[layout::Heads::Row].at(0), heads[layout::Heads::Row].at(1) });
+    }
+
+    // Of the two options Qt itself makes only the chosen one a tab stop.
+    for (std::size_t i = 0; i + 1 < tabStops.size(); ++i)
+        QWidget::setTabOrder(tabStops[i], tabStops[i + 1]);
+    if (!tabStops.empty())
+        tabStops.front()->setFocus();
+}
+
+} // namespace morvela

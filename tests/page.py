@@ -50,6 +50,25 @@ def report(homozygous, father, mother):
             " вероятност: \n" + RESULTS[frozenset((father, mother))] + "\n")
 
 
+# Each control's box in pixels within the form's client area (a frame's controls through their
+# frame), and its background where it has its own, as the layout gives them.
+ORANGE, VIOLET, BLUE = "rgb(255, 192, 128)", "rgb(128, 128, 255)", "rgb(192, 192, 255)"
+PLACES = {
+    "Text1_0": (8, 288, 441, 105, None), "Label1_0": (88, 0, 281, 20, ORANGE),
+    "Picture1": (8, 32, 239, 255, None), "List1_0": (400, 32, 49, 23, None),
+    "Label1_1": (256, 32, 145, 23, ORANGE), "List1_1": (400, 56, 49, 23, None),
+    "Label1_2": (256, 56, 145, 23, ORANGE),
+    "Command1_0": (256, 256, 73, 25, "rgb(0, 255, 0)"),
+    "Command1_1": (376, 256, 73, 25, "rgb(255, 0, 0)"),
+    "Label2_0": (304, 168, 49, 23, ORANGE), "Label2_1": (360, 168, 49, 23, ORANGE),
+    "Label2_2": (256, 192, 49, 23, ORANGE), "Label2_3": (256, 224, 49, 23, ORANGE),
+    "Frame1": (304, 192, 113, 57, BLUE),
+    "Check1_0": (304, 192, 49, 23, VIOLET), "Check1_1": (360, 192, 49, 23, VIOLET),
+    "Check1_2": (304, 224, 49, 23, VIOLET), "Check1_3": (360, 224, 49, 23, VIOLET),
+    "Label1_3": (288, 144, 145, 20, ORANGE), "Frame2": (288, 88, 137, 49, BLUE),
+    "Option1_0": (296, 88, 129, 25, VIOLET), "Option1_1": (296, 112, 129, 25, VIOLET),
+}
+
 # What the page shows, read in one call.
 STATE = """
 const text = id => document.getElementById(id).textContent;
@@ -101,6 +120,22 @@ class Page(unittest.TestCase):
         self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
 
     def test_start(self):
+        """The page is written finished: its program, once loaded, changes nothing in the form."""
+        watch = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            // From the first byte; what the parser adds is no change.
+            window.changed = [];
+            new MutationObserver(ms => ms.forEach(m => {
+                const e = m.target.nodeType === 1 ? m.target : m.target.parentElement;
+                if (e && e.closest('#Morvela') && (m.type !== 'childList' || m.removedNodes.length))
+                    changed.push(m.type + ' ' + (e.id || e.nodeName));
+            })).observe(document, {subtree: true, childList: true, attributes: true,
+                                   characterData: true});"""})
+        try:
+            self.setUp()
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": watch["identifier"]})
+        self.assertEqual(self.browser.execute_script("return changed"), [])
         s = self.state()
         # As the window's caption; a browser shows a title's spaces collapsed.
         self.assertEqual(self.browser.execute_script(
@@ -115,6 +150,24 @@ class Page(unittest.TestCase):
             options = self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")
             self.assertEqual([o.text or o.get_attribute("textContent") for o in options], GROUPS)
         self.browser.save_screenshot(str(PAGE.parent / "page.png"))
+
+    def test_places(self):
+        """Every control where the layout puts it, at its size and in its colour."""
+        seen = self.browser.execute_script("""
+            const form = document.getElementById('Morvela').getBoundingClientRect();
+            const out = {};
+            for (const id of arguments[0]) {
+                let e = document.getElementById(id);
+                e = e.type === 'radio' ? e.closest('label') : e;
+                const r = e.getBoundingClientRect(), colour = getComputedStyle(e).backgroundColor;
+                out[id] = [r.left - form.left, r.top - form.top, r.width, r.height, colour];
+            }
+            return out;""", list(PLACES))
+        for id, (*place, colour) in PLACES.items():
+            with self.subTest(id=id):
+                self.assertEqual(seen[id][:4], place)
+                if colour:
+                    self.assertEqual(seen[id][4], colour)
 
     def test_zoom(self):
         """At 100 % and 200 % (half as many CSS pixels, each drawn twice): the whole form within
@@ -248,7 +301,9 @@ class Page(unittest.TestCase):
             self.browser.get(PAGE.as_uri())
             WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
                 lambda b: b.find_element(By.ID, "unsupported").is_displayed())
-            self.assertFalse(self.el("Morvela").is_displayed())
+            # The start form stays to be read, its text and table with it.
+            self.assertTrue(self.el("Morvela").is_displayed())
+            self.assertTrue(self.el("Text1_0").get_attribute("value").startswith("Велимак"))
             self.assertIn("не може да работи в този браузър", self.el("unsupported").text)
         finally:
             self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",

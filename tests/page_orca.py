@@ -27,10 +27,10 @@ others.append(subprocess.Popen(
      "--app=" + pathlib.Path(page).resolve().as_uri()],
     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ)))
 
-# The focus starts in the report box, a text field: Orca turns to its focus mode. What it says
-# around that varies with the moment the page sets its title; and Orca takes the chosen group of a
-# list, as Chromium first reports it, for the focus, so it names the father's list, before or
-# after. Whatever comes of loading is heard out before the first key.
+# The focus starts in the report box, a text field: Orca turns to its focus mode. Chromium reports
+# each list's chosen group as the page loads, the page's program or no, and Orca takes the father's
+# for the focus, so it names that list, before or after. Whatever comes of loading is heard out
+# before the first key.
 hear("start", "Focus mode", seconds=30)
 settle("the page loaded", quiet=3)
 # The next stop is the table, read as a table.

@@ -1,225 +1,49 @@
 // SPDX-FileCopyrightText: 2026 Morvela contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page: the form's controls over the elements of page.html, its events routed to the form's
-// handlers, and what a screen reader is told, all from the same code as the window.
+// The page: the form's controls over the elements that the page was generated with, its events
+// routed to the form's handlers, and what a screen reader is told, all from the same code as the
+// window. The page already shows the form after start-up: binding to it changes nothing.
 
-#include "layouttexts.h"
+#include "domcontrols.h"
+#include "layout.h"
 #include "morvela.h"
 #include "speech.h"
-#include "tabletext.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace morvela::web {
 
 namespace {
-
-using emscripten::val;
-
-val element(const std::string& id)
-{
-    return val::global("document").call<val>("getElementById", id);
-}
-
-std::string indexed(const char* name, int index)
-{
-    return std::string(name) + "_" + std::to_string(index);
-}
-
-void setText(val node, const std::string& text)
-{
-    node.set("textContent", text);
-}
-
-// A list box over a <select size="4">. Assigning its selectedIndex fires no event, so the form's
-// click handler is run here, inside the assignment, as the form expects.
-class DomListBox final : public ListBox
-{
-public:
-    DomListBox(val select, std::function<void()> clickHandler)
-        : select_(std::move(select))
-        , clickHandler_(std::move(clickHandler))
-    {
-    }
-    void clear() override { select_.set("length", 0); }
-    void addItem(const std::string& text) override
-    {
-        val option = val::global("document").call<val>("createElement", std::string("option"));
-        setText(option, text);
-        select_.call<void>("appendChild", option);
-    }
-    std::int16_t listIndex() const override
-    {
-        return static_cast<std::int16_t>(select_["selectedIndex"].as<int>());
-    }
-    void setListIndex(std::int16_t index) override
-    {
-        select_.set("selectedIndex", index);
-        clickHandler_();
-    }
-    std::string item(std::int16_t i) const override
-    {
-        if (i < 0 || i >= select_["length"].as<int>())
-            return {};
-        return select_["options"][i]["textContent"].as<std::string>();
-    }
-
-private:
-    val select_;
-    std::function<void()> clickHandler_;
-};
-
-// An allele label or a grid cell: the element's text.
-class DomCaption final : public CaptionControl
-{
-public:
-    explicit DomCaption(val node)
-        : node_(std::move(node))
-    {
-    }
-    std::string caption() const override { return node_["textContent"].as<std::string>(); }
-    void setCaption(const std::string& text) override { setText(node_, text); }
-
-private:
-    val node_;
-};
-
-// A radio button and the caption beside it.
-class DomOptionButton final : public OptionButton
-{
-public:
-    DomOptionButton(val input, val caption)
-        : input_(std::move(input))
-        , caption_(std::move(caption))
-    {
-    }
-    bool value() const override { return input_["checked"].as<bool>(); }
-    std::string caption() const override { return caption_["textContent"].as<std::string>(); }
-
-private:
-    val input_;
-    val caption_;
-};
-
-// The report box keeps the text exactly as assigned: a <textarea> turns CR LF into LF, and the
-// form reads its text back to append. An assignment shows on the next display(), once per action.
-class DomTextBox final : public TextBox
-{
-public:
-    explicit DomTextBox(val area)
-        : area_(std::move(area))
-    {
-    }
-    std::string text() const override { return text_; }
-    void setText(const std::string& text) override
-    {
-        text_ = text;
-        shown_ = false;
-    }
-    void display()
-    {
-        if (shown_)
-            return;
-        shown_ = true;
-        std::string lines;
-        for (std::size_t i = 0; i < text_.size(); ++i) {
-            if (text_[i] == '\r') {
-                lines += '\n';
-                if (i + 1 < text_.size() && text_[i + 1] == '\n')
-                    ++i;
-            } else {
-                lines += text_[i];
-            }
-        }
-        area_.set("value", lines);
-        // From the top, as a newly assigned text box shows it.
-        area_.call<void>("setSelectionRange", 0, 0);
-        area_.set("scrollTop", 0);
-    }
-
-private:
-    val area_;
-    std::string text_;
-    bool shown_ = true;
-};
-
-std::string hex(unsigned rgb)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string out = "#";
-    for (int shift = 20; shift >= 0; shift -= 4)
-        out += digits[(rgb >> shift) & 0xF];
-    return out;
-}
-
-// One cell of the table at its place in the picture's layout, with its role for a screen reader.
-void tableCell(val row, const char* role, int column, int line, int columns, int lines,
-    unsigned colour, const std::string& text)
-{
-    using namespace genetics::table;
-    val cell = val::global("document").call<val>("createElement", std::string("div"));
-    cell.call<void>("setAttribute", std::string("role"), std::string(role));
-    if (columns > 1)
-        cell.call<void>("setAttribute", std::string("aria-colspan"), std::to_string(columns));
-    if (lines > 1)
-        cell.call<void>("setAttribute", std::string("aria-rowspan"), std::to_string(lines));
-    cell.set("className", std::string("t"));
-    const int left = columnEdge(column), top = rowEdge(line);
-    cell.set("style",
-        "left:" + std::to_string(left) + "px;top:" + std::to_string(top)
-            + "px;width:" + std::to_string(columnEdge(column + columns) - left) + "px;height:"
-            + std::to_string(rowEdge(line + lines) - top) + "px;background:" + hex(colour));
-    setText(cell, text);
-    row.call<void>("appendChild", cell);
-}
-
-// The table of parents' pairs and their children's chances, from the genetic model, as a table
-// that a screen reader reads cell by cell.
-void buildTable()
-{
-    using namespace genetics;
-    using namespace genetics::table;
-    val table = element("table");
-    const auto newRow = [&table] {
-        val row = val::global("document").call<val>("createElement", std::string("div"));
-        row.call<void>("setAttribute", std::string("role"), std::string("row"));
-        table.call<void>("appendChild", row);
-        return row;
-    };
-    table.set("style",
-        "width:" + std::to_string(tableWidth + 2) + "px;height:" + std::to_string(tableHeight + 2)
-            + "px");
-    val heads = newRow();
-    tableCell(heads, "columnheader", 0, 0, 1, 2, salmon, "Родители");
-    tableCell(heads, "columnheader", 1, 0, 4, 1, salmon, "Деца");
-    val columns = newRow();
-    for (int c = 0; c < 4; ++c)
-        tableCell(columns, "columnheader", 1 + c, 1, 1, 1, columnPink, groups[tableColumns[c]]);
-    const auto rows = tableRows();
-    for (int r = 0; r < bodyRows; ++r) {
-        val row = newRow();
-        tableCell(row, "rowheader", 0, headerRows + r, 1, 1, pink, rows[r].parents);
-        for (int c = 0; c < 4; ++c)
-            tableCell(row, "cell", 1 + c, headerRows + r, 1, 1, lightPink, rows[r].cells[c]);
-    }
-}
 
 class Page
 {
 public:
     Page()
     {
-        layOut();
+        // What the pupil chose before the program was there to hear it.
+        const std::array<int, 2> chosen { element("List1_0")["selectedIndex"].as<int>(),
+            element("List1_1")["selectedIndex"].as<int>() };
+        const bool otherOption = element("Option1_1")["checked"].as<bool>();
         bind();
         dispatch(speech::loading, [this] { form_->Form_Load(); });
-        // Shown first: a hidden element takes no focus.
-        element("Morvela")["classList"].call<void>("add", std::string("ready"));
-        element("Text1_0").call<void>("focus");
+        if (otherOption)
+            optionClicked(1);
+        for (int i = 0; i < 2; ++i) {
+            val list = element(indexed("List1", i));
+            if (list["selectedIndex"].as<int>() == chosen[i])
+                continue;
+            list.set("selectedIndex", chosen[i]);
+            listChanged(i);
+        }
+        val document = val::global("document");
+        if (document["activeElement"] == document["body"])
+            element("Text1_0").call<void>("focus");
         val::global("performance").call<void>("mark", std::string("ready"));
     }
 
@@ -246,48 +70,6 @@ public:
     }
 
 private:
-    // The captions and texts as laid out, and what a screen reader is told beyond them.
-    void layOut()
-    {
-        val::global("document").set("title", std::string(texts::publisher) + "  " + texts::title);
-        setText(element("Label1_0"), texts::heading);
-        setText(element("Label1_1"), texts::father);
-        setText(element("Label1_2"), texts::mother);
-        setText(element("Label1_3"), texts::punnett);
-        setText(element("Command1_0"), texts::calculate);
-        setText(element("Command1_1"), texts::clear);
-        for (int i = 0; i < 2; ++i)
-            setText(element(indexed("Option1", i))["nextElementSibling"],
-                i == 0 ? texts::homozygous : texts::heterozygous);
-        element("Text1_0").call<void>(
-            "setAttribute", std::string("aria-label"), std::string(speech::reportName));
-        element("Picture1")
-            .call<void>(
-                "setAttribute", std::string("aria-label"), std::string(speech::pictureName));
-        element("Frame2").call<void>(
-            "setAttribute", std::string("aria-label"), std::string(speech::optionsName));
-        for (int i = 0; i < 4; ++i) {
-            element(indexed("Label2", i))
-                .call<void>(
-                    "setAttribute", std::string("aria-description"), speech::alleleDescription(i));
-            element(indexed("Check1", i))
-                .call<void>(
-                    "setAttribute", std::string("aria-description"), speech::cellDescription(i));
-        }
-        buildTable();
-        // The layout's own items; start-up replaces them.
-        for (int i = 0; i < 2; ++i)
-            for (const char* group : genetics::groups) {
-                val option
-                    = val::global("document").call<val>("createElement", std::string("option"));
-                setText(option, group);
-                element(indexed("List1", i)).call<void>("appendChild", option);
-            }
-        report_ = std::make_unique<DomTextBox>(element("Text1_0"));
-        report_->setText(texts::introduction);
-        report_->display();
-    }
-
     void bind()
     {
         for (int i = 0; i < 2; ++i) {
@@ -305,6 +87,9 @@ private:
             controls_.Label2[i] = alleles_[i].get();
             controls_.Check1[i] = cells_[i].get();
         }
+        // The text the page was written with, as the form assigned it.
+        report_ = std::make_unique<DomTextBox>(
+            element("Text1_0"), std::string(layout::mainForm().at({ "Text1", 0 }).caption));
         controls_.Text1[0] = report_.get();
         form_ = std::make_unique<Morvela>(controls_);
     }
@@ -314,7 +99,10 @@ private:
     bool dispatch(const std::string& action, const std::function<void()>& handler)
     {
         const std::string failure = speech::attempt(action, handler);
-        report_->display();
+        // Whatever the handler assigned shows now, also after an error.
+        for (auto& list : lists_)
+            list->show();
+        report_->show();
         if (!failure.empty()) {
             setText(element("ErrorMessage"), failure);
             val dialog = element("Error");

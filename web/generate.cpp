@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Writes the page's form at build time, from the form's description and the genetic model: every
+// control at its place with its colours and caption, the table, what a screen reader is told, and
+// the state after start-up, made by running the form's own start-up on controls that record it.
+// The page then paints the finished form before its program has loaded.
+// Usage: generate SHELL.html OUT.html
+
+#include "layout.h"
+#include "markup.h"
+
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+
+namespace morvela::web {
+
+namespace {
+
+// Puts the text in place of the one marker, which must stand in the shell exactly once.
+void fill(std::string& shell, const std::string& marker, const std::string& text)
+{
+    const auto at = shell.find(marker);
+    if (at == std::string::npos || shell.find(marker, at + 1) != std::string::npos)
+        throw std::runtime_error("the shell must hold " + marker + " once");
+    shell.replace(at, marker.size(), text);
+}
+
+} // namespace
+
+} // namespace morvela::web
+
+int main(int argc, char** argv)
+{
+    using namespace morvela;
+    if (argc != 3) {
+        std::cerr << "usage: generate SHELL.html OUT.html\n";
+        return 2;
+    }
+    try {
+        std::ifstream in(argv[1], std::ios::binary);
+        std::string shell((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in)
+            throw std::runtime_error(std::string("cannot read ") + argv[1]);
+        const web::FormPage form = web::writeForm(layout::mainForm());
+        web::fill(shell, "@FORM_TITLE@", web::escaped(layout::caption()));
+        web::fill(shell, "/* @FORM_STYLE@ */", form.style);
+        web::fill(shell, "/* @FORM_PHONE@ */", form.phone);
+        web::fill(shell, "<!-- @FORM@ -->\n", form.markup);
+        std::ofstream out(argv[2], std::ios::binary);
+        out << shell;
+        if (!out.flush())
+            throw std::runtime_error(std::string("cannot write ") + argv[2]);
+    } catch (const std::exception& e) {
+        std::cerr << "generate: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

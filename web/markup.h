@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The page's form written as markup and style, from the form's description.
+
+#include "layout.h"
+
+#include <string>
+#include <string_view>
+
+namespace morvela::web {
+
+std::string escaped(std::string_view text);
+std::string px(int n);
+// "left:8px;top:288px;width:441px;height:105px".
+std::string box(const layout::Rect& r);
+
+struct FormPage
+{
+    std::string style; // the form's size, colour and font
+    std::string phone; // what the phone column changes of the places
+    std::string markup; // the controls, in the keyboard's order, as after start-up
+};
+FormPage writeForm(const layout::Form& form);
+
+// The table of parents' pairs and their children's chances, from the genetic model.
+std::string tableMarkup();
+
+} // namespace morvela::web

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Morvela contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "markup.h"
+
+#include "tabletext.h"
+
+namespace morvela::web {
+
+// The table of parents' pairs and their children's chances, from the genetic model, at the
+// picture's layout and colours, read by a screen reader cell by cell.
+std::string tableMarkup()
+{
+    using namespace genetics;
+    using namespace genetics::table;
+    std::string out = "<div class=\"inner\" id=\"table\" style=\"width:" + px(tableWidth + 2)
+        + ";height:" + px(tableHeight + 2) + "\">";
+    const auto cell = [&out](const char* role, int column, int line, int columns, int lines,
+                          unsigned colour, const std::string& text) {
+        const int left = columnEdge(column), top = rowEdge(line);
+        out += std::string("<div role=\"") + role + "\"";
+        if (columns > 1)
+            out += " aria-colspan=\"" + std::to_string(columns) + "\"";
+        if (lines > 1)
+            out += " aria-rowspan=\"" + std::to_string(lines) + "\"";
+        out += " class=\"t\" style=\""
+            + box({ left, top, columnEdge(column + columns) - left, rowEdge(line + lines) - top })
+            + ";background:" + layout::cssColour(colour) + "\">" + escaped(text) + "</div>";
+    };
+    out += "<div role=\"row\">";
+    cell("columnheader", 0, 0, 1, 2, salmon, "Родители");
+    cell("columnheader", 1, 0, 4, 1, salmon, "Деца");
+    out += "</div><div role=\"row\">";
+    for (int c = 0; c < 4; ++c)
+        cell("columnheader", 1 + c, 1, 1, 1, columnPink, groups[tableColumns[c]]);
+    out += "</div>";
+    const auto rows = tableRows();
+    for (int r = 0; r < bodyRows; ++r) {
+        out += "<div role=\"row\">";
+        cell("rowheader", 0, headerRows + r, 1, 1, pink, rows[r].parents);
+        for (int c = 0; c < 4; ++c)
+            cell("cell", 1 + c, headerRows + r, 1, 1, lightPink, rows[r].cells[c]);
+        out += "</div>";
+    }
+    return out + "</div>";
+}
+
+} // namespace morvela::web

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the page beside a floor page in one run, in headless Chromium from disk:
   size:   the file's bytes, and gzipped (gzip -9), as a web server would send it;
-  ready:  from navigation until the form is ready (its controls filled, start-up run), and until
-          it is first painted (first contentful paint: the form shows only once ready), median of
+  ready:  from navigation until the form is ready (its program bound to the controls, start-up
+          run), and until it is first painted (first contentful paint: the page is written with
+          the finished start form, which paints before its program starts), median of
           the loads, the two pages alternating in one browser; on a desktop-sized window, and on
           a phone-sized one (390 x 844) with the CPU slowed four times, as mobile audits slow it
           to stand for the slowest devices pupils have.

@@ -11,6 +11,7 @@
 // Run it on the platform to be measured, e.g. under xvfb-run.
 // Usage: morvela-benchmark [runs] | morvela-benchmark --instructions [runs]
 
+#include "layout.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -112,8 +113,10 @@ int startWindow(int argc, char* argv[], bool bare, bool exitAtPaint)
     std::unique_ptr<QWidget> window;
     if (bare) {
         window = std::make_unique<BareWindow>();
-        window->setFixedSize(461, 398);
-        QFont font(QStringLiteral("Times New Roman"), 12);
+        const morvela::layout::Form& form = morvela::layout::mainForm();
+        window->setFixedSize(form.size().width, form.size().height);
+        QFont font(
+            QString::fromUtf8(form.font.family.data(), form.font.family.size()), form.font.points);
         font.setStyleHint(QFont::Serif);
         window->setFont(font);
         window->installEventFilter(&probe);

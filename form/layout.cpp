@@ -28,6 +28,14 @@ const Control& Form::at(Id wanted) const
     throw std::out_of_range("no control " + wanted.key() + " on the form");
 }
 
+bool Form::holds(const Control& frame, Kind kind) const
+{
+    for (const Control& c : controls)
+        if (c.container == frame.id && c.kind == kind)
+            return true;
+    return false;
+}
+
 Rect Form::onForm(const Control& control) const
 {
     Rect r = control.place();

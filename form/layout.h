@@ -104,6 +104,8 @@ struct Form
     std::vector<Control> controls;
 
     const Control& at(Id id) const;
+    // Whether the frame holds a control of that kind.
+    bool holds(const Control& frame, Kind kind) const;
     // Pixels within the form's client area, through the frame that holds it.
     Rect onForm(const Control& control) const;
     Rect size() const;

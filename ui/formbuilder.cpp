@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <map>
 
 namespace morvela {
@@ -35,12 +34,6 @@ void fill(QWidget* widget, QColor colour)
     palette.setColor(widget->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-bool holdsCheckBoxes(const layout::Form& form, const layout::Control& frame)
-{
-    return std::any_of(form.controls.begin(), form.controls.end(),
-        [&frame](const auto& c) { return c.container == frame.id && c.kind == Kind::CheckBox; });
 }
 
 QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* parent)
@@ -71,7 +64,7 @@ QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* paren
         // Its colour is its face, painted by the button itself.
         return new ColourButton(text(c.caption), colour(c.background), parent);
     case Kind::Frame:
-        if (holdsCheckBoxes(form, c))
+        if (form.holds(c, Kind::CheckBox))
             return new PunnettGrid(parent);
         return new QWidget(parent);
     case Kind::CheckBox: {

@@ -12,41 +12,6 @@
 
 namespace morvela::web {
 
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string px(int n)
-{
-    return std::to_string(n) + "px";
-}
-
-std::string box(const layout::Rect& r)
-{
-    return "left:" + px(r.x) + ";top:" + px(r.y) + ";width:" + px(r.width)
-        + ";height:" + px(r.height);
-}
-
 namespace {
 
 class Writer
@@ -96,7 +61,7 @@ public:
             if (c.kind == Kind::PictureBox)
                 out += "#Morvela>#" + c.id.key() + "{justify-self:center;width:" + px(r.width)
                     + "!important;height:" + px(r.height) + "!important}";
-            if (c.kind == Kind::Frame && holds(c, Kind::CheckBox)) {
+            if (c.kind == Kind::Frame && form_.holds(c, Kind::CheckBox)) {
                 // The grid keeps its own layout, with room above and beside it for its heads.
                 const layout::Rect heads = headsBox(c);
                 out += "#Morvela>#" + c.id.key()
@@ -121,12 +86,6 @@ public:
     }
 
 private:
-    bool holds(const Control& frame, Kind kind) const
-    {
-        return std::any_of(form_.controls.begin(), form_.controls.end(),
-            [&](const Control& c) { return c.container == frame.id && c.kind == kind; });
-    }
-
     bool takesFocus(const Control& c) const
     {
         return c.tabStop
@@ -226,7 +185,7 @@ private:
             return "<button id=\"" + id + "\" type=\"button\" class=\"at\"" + placed(c) + ">"
                 + escaped(c.caption) + "</button>\n";
         case Kind::Frame:
-            return holds(c, Kind::CheckBox) ? grid(c) : options(c);
+            return form_.holds(c, Kind::CheckBox) ? grid(c) : options(c);
         case Kind::CheckBox:
         case Kind::OptionButton:
             break;

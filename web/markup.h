@@ -25,7 +25,8 @@ struct FormPage
 };
 FormPage writeForm(const layout::Form& form);
 
-// The table of parents' pairs and their children's chances, from the genetic model.
+// The table of parents' pairs and their children's chances, from the genetic model, at the
+// picture's layout and colours, read by a screen reader cell by cell.
 std::string tableMarkup();
 
 } // namespace morvela::web

@@ -7,6 +7,41 @@
 
 namespace morvela::web {
 
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string px(int n)
+{
+    return std::to_string(n) + "px";
+}
+
+std::string box(const layout::Rect& r)
+{
+    return "left:" + px(r.x) + ";top:" + px(r.y) + ";width:" + px(r.width)
+        + ";height:" + px(r.height);
+}
+
 // The table of parents' pairs and their children's chances, from the genetic model, at the
 // picture's layout and colours, read by a screen reader cell by cell.
 std::string tableMarkup()

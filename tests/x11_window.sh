@@ -8,22 +8,39 @@ program=$1
 # A window manager that frames the window with a title bar: twm, with the X server's own font.
 config=$(mktemp)
 printf '%s "fixed"\n' TitleFont ResizeFont MenuFont IconFont IconManagerFont >"$config"
-LC_ALL=C twm -f "$config" 2>/dev/null &
+LC_ALL=C twm -f "$config" 2>"$config.err" &
 wm=$!
-for _ in $(seq 50); do xprop -root | grep -q '^_MIT_PRIORITY_COLORS' && break; sleep 0.1; done
-"$program" &
-pid=$!
-trap 'kill $pid $wm 2>/dev/null; wait $pid 2>/dev/null; rm -f "$config"' EXIT
+pid=""
+trap 'kill $pid $wm 2>/dev/null; wait $pid 2>/dev/null; rm -f "$config" "$config.err"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
+# Runs the command again until it succeeds, for at most that many seconds.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+within 10 eval "xprop -root | grep -q '^_MIT_PRIORITY_COLORS'" \
+    || fail "twm did not start: $(cat "$config.err")"
+"$program" &
+pid=$!
+
 id=""
-for _ in $(seq 50); do
+found() {
     id=$(xwininfo -root -tree | awk '/"morvela.example  /{print $1; exit}')
-    [ -n "$id" ] && break
-    sleep 0.2
-done
-[ -n "$id" ] || fail "no window titled morvela.example appeared"
-props=$(xprop -id "$id")
+    [ -n "$id" ]
+}
+within 10 found || fail "no window titled morvela.example appeared"
+# The window is in the tree before the program has set all it tells the window manager.
+told() {
+    props=$(xprop -id "$id" 2>/dev/null)
+    grep -q "Icon (32 x 32)" <<<"$props" && grep -q "^_MOTIF_WM_HINTS" <<<"$props" \
+        && grep -q "program specified maximum size" <<<"$props"
+}
+within 10 told || true
 
 echo "$props" | grep -q "program specified minimum size: 461 by 398" || fail "minimum size is not 461 x 398"
 echo "$props" | grep -q "program specified maximum size: 461 by 398" || fail "maximum size is not 461 x 398"
@@ -47,19 +64,25 @@ geometry() {
     xwininfo -id "$frame" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4}
         /Width:/{w=$2} /Height:/{h=$2} /Border width:/{b=$3} END{print x, y, w + 2 * b, h + 2 * b}'
 }
-for _ in $(seq 30); do
+centred() {
     read -r x y w h < <(geometry)
-    (( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 && 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 )) && break
-    sleep 0.1
-done
+    (( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 && 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 ))
+}
+within 10 centred || true
 (( h > 398 )) || fail "the window manager gave the window no title bar: frame ${w}x$h"
 (( 2 * x + w - sw <= 2 && sw - 2 * x - w <= 2 )) || fail "frame not centred across: $w wide at x $x on $sw"
 (( 2 * y + h - sh <= 2 && sh - 2 * y - h <= 2 )) || fail "frame not centred down: $h high at y $y on $sh"
 
 # Moved, as the window manager moves it for a user who drags it, it stays where it is put.
 xdotool windowmove "$id" $((x - 150)) $((y - 100))
-sleep 1
-read -r dx dy _ _ < <(geometry)
-(( dx < x - 120 && dx > x - 180 && dy < y - 70 && dy > y - 130 )) \
-    || fail "moved from $x,$y by -150,-100, the frame stands at $dx,$dy"
+moved() {
+    read -r dx dy _ _ < <(geometry)
+    (( dx < x - 120 && dx > x - 180 && dy < y - 70 && dy > y - 130 ))
+}
+within 10 moved || fail "moved from $x,$y by -150,-100, the frame stands at $dx,$dy"
+# And it stays there, watched for a second from the moment it arrived.
+for _ in $(seq 10); do
+    sleep 0.1
+    moved || fail "moved from $x,$y by -150,-100, the frame went on to $dx,$dy"
+done
 echo "PASS: fixed $flags/$functions/$decorations, its ${w}x$h frame centred at $x,$y on ${sw}x$sh, moved to $dx,$dy and left there"

@@ -70,6 +70,7 @@ chromium-driver
 python3-selenium
 npm
 firefox-esr
+webkit2gtk-driver
 orca
 at-spi2-core
 dbus-daemon

@@ -4,8 +4,8 @@
 # The page, built and checked on Debian 13, whose emscripten is recent enough (Debian 12's is
 # not); from Debian 12 it runs in a Debian 13 root over this tree, as the Windows build does.
 # Installs what it needs, compiles the form and genetics with the page's face into one HTML file,
-# and checks it in headless Chromium, Firefox and Orca. With --benchmark it then measures the page
-# beside a floor page of the same controls without the program. With --build-only it builds alone,
+# and checks it in headless Chromium, Firefox, WebKit (under Xvfb) and Orca. With --benchmark it
+# then measures the page beside a floor page of the same controls without the program. With --build-only it builds alone,
 # installing no browser: a release made again to compare its bytes needs no second check.
 # Usage, as root or with sudo, from anywhere: scripts/web.sh [--build-only | --benchmark [LOADS]]
 # Leaves build/web/morvela.html; build/web/site, the page ready to host, with its manifest, icons and

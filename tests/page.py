@@ -7,7 +7,6 @@ state, and a console with nothing on it. Leaves a screenshot of the page beside 
 Usage: page.py PAGE.html AXE.js"""
 import functools
 import http.server
-import re
 import sys
 import threading
 import unittest
@@ -22,34 +21,11 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+from page_expected import (ADDRESSES, GROUPS, STATE, alleles_of, caveat, genotype, report,
+                           start_state)
+
 PAGE = Path(sys.argv.pop(1)).resolve()
 AXE = Path(sys.argv.pop(1)).read_text(encoding="utf-8")
-HERE = Path(__file__).resolve().parent
-GROUPS = ["0", "A", "B", "AB"]
-# The ten result lines, from the same literal table as the window's tests.
-RESULTS = {frozenset((int(a), int(b))): line for a, b, line in re.findall(
-    r'\{ (\d), (\d), "([^"]*)" \}', (HERE / "expected.h").read_text(encoding="utf-8"))}
-
-
-def alleles_of(group, homozygous):
-    return {1: ["A", "A" if homozygous else "0"], 2: ["B", "B" if homozygous else "0"],
-            3: ["A", "B"]}.get(group, ["0", "0"])
-
-
-def genotype(x, y):
-    return x + y if "AB0".index(x) <= "AB0".index(y) else y + x
-
-
-def caveat(homozygous):
-    return ("Изведената решетка на Пънет е частична и не отчита\nвероятности за "
-            + ("Хетерозиготни" if homozygous else "Хомозиготни") + " алели в кръвни групи A и B.\n")
-
-
-def report(homozygous, father, mother):
-    return (caveat(homozygous) + f"При кръвна група родители: {GROUPS[father]} и {GROUPS[mother]}"
-            " вероятност: \n" + RESULTS[frozenset((father, mother))] + "\n")
-
-
 # Each control's box in pixels within the form's client area (a frame's controls through their
 # frame), and its background where it has its own, as the layout gives them.
 ORANGE, VIOLET, BLUE = "rgb(255, 192, 128)", "rgb(128, 128, 255)", "rgb(192, 192, 255)"
@@ -68,21 +44,6 @@ PLACES = {
     "Label1_3": (288, 144, 145, 20, ORANGE), "Frame2": (288, 88, 137, 49, BLUE),
     "Option1_0": (296, 88, 129, 25, VIOLET), "Option1_1": (296, 112, 129, 25, VIOLET),
 }
-
-# What the page shows, read in one call.
-STATE = """
-const text = id => document.getElementById(id).textContent;
-return {
-  alleles: [0, 1, 2, 3].map(i => text('Label2_' + i)),
-  cells: [0, 1, 2, 3].map(i => text('Check1_' + i)),
-  lists: [0, 1].map(i => document.getElementById('List1_' + i).selectedIndex),
-  homozygous: document.getElementById('Option1_0').checked,
-  report: document.getElementById('Text1_0').value,
-  said: text('Announcer').replace(/\\u00a0$/, ''),
-  error: document.getElementById('Error').open ? text('ErrorMessage') : null,
-  focus: document.activeElement.id,
-};"""
-
 
 class Page(unittest.TestCase):
     @classmethod
@@ -226,6 +187,16 @@ class Page(unittest.TestCase):
                 for target in (self.el("Option1_1"), lists[0][1], lists[1][2],
                                self.el("Command1_0")):
                     self.tap(target)
+                # The report, written above the buttons, is brought into sight, to its last
+                # line; the focus stays on the button.
+                WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
+                    lambda b: b.execute_script("""
+                        const box = document.getElementById('Text1_0'),
+                              r = box.getBoundingClientRect();
+                        return r.top >= 0 && r.bottom <= innerHeight
+                            && box.scrollHeight <= box.clientHeight;"""),
+                    f"the report is out of sight at {width} x {height}")
+                self.assertEqual(self.state()["focus"], "Command1_0")
                 s = self.state()
                 self.assertEqual((s["alleles"], s["report"]),
                                  (["A", "0", "B", "0"], report(False, 1, 2)))
@@ -312,6 +283,7 @@ class Page(unittest.TestCase):
         self.browser.get_log("browser")
 
     def test_every_pair(self):
+        entries = self.browser.execute_script("return history.length")
         for homozygous in (True, False):
             for father in range(4):
                 for mother in range(4):
@@ -330,6 +302,53 @@ class Page(unittest.TestCase):
                             s = self.state()
                             self.assertEqual(s["report"], report(homozygous, father, mother))
                             self.assertEqual(s["lists"], [father, mother])
+                            # At the window's size the report is in sight: nothing scrolls.
+                            self.assertEqual(s["scroll"], [0, 0])
+        # Every choice is kept in the address (test_address), none in the browser's history.
+        self.assertEqual(self.browser.execute_script("return history.length"), entries)
+
+    def open(self, fragment=""):
+        """A fresh load, never a jump within the page already open."""
+        self.browser.get("about:blank")
+        self.browser.get(PAGE.as_uri() + fragment)
+        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+
+    def test_address(self):
+        """A link opens at the choice it carries, made as the pupil's own clicks make it, the
+        report left for "Изчисли"; any other fragment leaves the page at its start, silent."""
+        bad = ["#", "#father=A", "#father=A&mother=B", "#father=A&mother=B&alleles=heterozygous&x",
+               "#mother=B&father=A&alleles=heterozygous", "#father=А&mother=В&alleles=homozygous",
+               "#father=a&mother=b&alleles=homozygous", "#father=A&mother=B&alleles=Homozygous",
+               "#father=C&mother=B&alleles=homozygous", "#father=%41&mother=B&alleles=homozygous",
+               "#father=A&mother=B&alleles=homozygous%20", "#father=A&&mother=B&alleles=homozygous",
+               "#father=<img src=x onerror=alert(1)>&mother=B&alleles=homozygous",
+               "#father=A&mother=B&alleles=homozygous" * 40, "#" + "%00" * 30]
+        for fragment in bad:
+            with self.subTest(fragment=fragment[:50]):
+                self.open(fragment)
+                s = self.state()
+                self.assertTrue(start_state(s), s)
+                self.assertEqual((s["said"], s["report"][:7], s["error"]), ("", "Велимак", None))
+        for fragment, father, mother, homozygous in ADDRESSES:
+            with self.subTest(fragment=fragment):
+                self.open()
+                if not homozygous:
+                    self.el("Option1_1").click()
+                self.choose(0, father)
+                self.choose(1, mother)
+                clicked = self.state()
+                self.assertEqual(clicked["hash"], fragment)
+                self.open(fragment)
+                opened = self.state()
+                for key in ("alleles", "cells", "lists", "homozygous", "report", "said"):
+                    self.assertEqual(opened[key], clicked[key], key)
+                self.assertEqual(opened["alleles"], alleles_of(father, homozygous)
+                                 + alleles_of(mother, homozygous))
+                # Changed by hand in the address bar, the same page follows.
+                self.browser.execute_script("location.hash = '#father=B&mother=B&alleles=homozygous'")
+                WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
+                    lambda b: self.state()["alleles"] == ["B", "B", "B", "B"])
 
     def test_resets(self):
         # (what is pressed, the option chosen after it)

@@ -63,6 +63,15 @@ const report = (homozygous, father, mother) =>
         }
       }
     }
+    // A link that carries a choice opens at it, as the pupil's clicks would have made it.
+    await page.goto('about:blank');
+    await page.goto('file://' + path.resolve(pagePath) + '#father=A&mother=B&alleles=heterozygous');
+    await page.waitForFunction(() => performance.getEntriesByName('ready').length > 0);
+    const opened = await page.evaluate(() => [0, 1, 2, 3].map(i =>
+      document.getElementById('Label2_' + i).textContent).join() + ' '
+      + document.getElementById('Option1_1').checked);
+    if (opened === 'A,0,B,0 true') ++passed;
+    else { ++failed; console.log(`FAIL the link: ${opened}`); }
     if (messages.length) { ++failed; console.log('FAIL the console: ' + messages.join(' | ')); }
     else ++passed;
     console.log(`firefox: ${await browser.version()}`);

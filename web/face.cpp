@@ -5,6 +5,7 @@
 // routed to the form's handlers, and what a screen reader is told, all from the same code as the
 // window. The page already shows the form after start-up: binding to it changes nothing.
 
+#include "address.h"
 #include "domcontrols.h"
 #include "layout.h"
 #include "morvela.h"
@@ -41,6 +42,7 @@ public:
             list.set("selectedIndex", chosen[i]);
             listChanged(i);
         }
+        addressChanged();
         val document = val::global("document");
         if (document["activeElement"] == document["body"])
             element("Text1_0").call<void>("focus");
@@ -52,12 +54,36 @@ public:
         if (dispatch(speech::choosingGroup,
                 [this, index] { form_->List1_Click(static_cast<std::int16_t>(index)); }))
             announce(speech::choice(controls_, index));
+        remember();
     }
     void optionClicked(int index)
     {
         if (dispatch(speech::choosingAlleles,
                 [this, index] { form_->Option1_Click(static_cast<std::int16_t>(index)); }))
             announce(speech::reset(controls_));
+        remember();
+    }
+
+    // A choice in the address is made as the pupil would make it, by the same handlers in the
+    // same order: the option, then the father's group, then the mother's. The report is left for
+    // "Изчисли".
+    void addressChanged()
+    {
+        const std::string hash = val::global("location")["hash"].as<std::string>();
+        const auto wanted = choiceIn(hash, controls_.List1);
+        if (!wanted || hash == current())
+            return;
+        if (wanted->homozygous != controls_.Option1[0]->value()) {
+            const int option = wanted->homozygous ? 0 : 1;
+            element(indexed("Option1", option)).set("checked", true);
+            optionClicked(option);
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (controls_.List1[i]->listIndex() == wanted->groups[i])
+                continue;
+            element(indexed("List1", i)).set("selectedIndex", wanted->groups[i]);
+            listChanged(i);
+        }
     }
     void commandClicked(int index)
     {
@@ -67,6 +93,9 @@ public:
                 [this, index] { form_->Command1_Click(static_cast<std::int16_t>(index)); }))
             return;
         announce(index == 0 ? speech::report(controls_) : speech::reset(controls_));
+        if (index == 0)
+            reveal(element("Text1_0"));
+        remember();
     }
 
 private:
@@ -112,6 +141,45 @@ private:
         return failure.empty();
     }
 
+    // The choice on screen, as the page's address carries it; empty while a list has none.
+    std::string current() const
+    {
+        Choice c { {}, controls_.Option1[0]->value() };
+        for (int i = 0; i < 2; ++i) {
+            c.groups[i] = controls_.List1[i]->listIndex();
+            if (c.groups[i] < 0 || c.groups[i] > 3)
+                return {};
+        }
+        return address(c, controls_.List1);
+    }
+
+    // Kept in the address, so that a link gives this choice; without a new entry in the
+    // browser's history for every choice.
+    void remember()
+    {
+        const std::string now = current();
+        if (!now.empty() && now != val::global("location")["hash"].as<std::string>())
+            val::global("keepAddress")(now);
+    }
+
+    // A report written out of sight, as on a phone where the box stands above the buttons, is
+    // brought into sight; the focus stays on the button.
+    static void reveal(val box)
+    {
+        const val r = box.call<val>("getBoundingClientRect");
+        if (r["top"].as<double>() >= 0
+            && r["bottom"].as<double>() <= val::global("innerHeight").as<double>())
+            return;
+        val how = val::object();
+        how.set("block", std::string("nearest"));
+        const bool still = val::global("window")
+                               .call<val>("matchMedia",
+                                   std::string("(prefers-reduced-motion: reduce)"))["matches"]
+                               .as<bool>();
+        how.set("behavior", std::string(still ? "auto" : "smooth"));
+        box.call<void>("scrollIntoView", how);
+    }
+
     // Said through the status region without moving the focus. The same message twice in a row
     // differs by a no-break space, so that it is heard again.
     void announce(const std::string& message)
@@ -151,4 +219,6 @@ EMSCRIPTEN_BINDINGS(morvela)
         "optionClicked", +[](int i) { page->optionClicked(i); });
     emscripten::function(
         "commandClicked", +[](int i) { page->commandClicked(i); });
+    emscripten::function(
+        "addressChanged", +[] { page->addressChanged(); });
 }

@@ -1,0 +1,66 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What the page must show, shared by its checks in every engine: the alleles, the grid and the
+report byte for byte as the window's tests expect them, and the page's state read in one call."""
+import re
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+GROUPS = ["0", "A", "B", "AB"]
+# The ten result lines, from the same literal table as the window's tests.
+RESULTS = {frozenset((int(a), int(b))): line for a, b, line in re.findall(
+    r'\{ (\d), (\d), "([^"]*)" \}', (HERE / "expected.h").read_text(encoding="utf-8"))}
+
+
+def alleles_of(group, homozygous):
+    return {1: ["A", "A" if homozygous else "0"], 2: ["B", "B" if homozygous else "0"],
+            3: ["A", "B"]}.get(group, ["0", "0"])
+
+
+def genotype(x, y):
+    return x + y if "AB0".index(x) <= "AB0".index(y) else y + x
+
+
+def caveat(homozygous):
+    return ("Изведената решетка на Пънет е частична и не отчита\nвероятности за "
+            + ("Хетерозиготни" if homozygous else "Хомозиготни") + " алели в кръвни групи A и B.\n")
+
+
+def report(homozygous, father, mother):
+    return (caveat(homozygous) + f"При кръвна група родители: {GROUPS[father]} и {GROUPS[mother]}"
+            " вероятност: \n" + RESULTS[frozenset((father, mother))] + "\n")
+
+
+
+def start_state(state):
+    """The form as start-up leaves it, in the terms of STATE."""
+    return (state["alleles"], state["cells"], state["lists"], state["homozygous"]) == (
+        ["0"] * 4, ["00"] * 4, [0, 0], True)
+
+
+# Addresses that carry a choice: (fragment, father, mother, homozygous). Every other fragment is
+# none, and the page opens at its start.
+ADDRESSES = [
+    ("#father=A&mother=B&alleles=heterozygous", 1, 2, False),
+    ("#father=AB&mother=0&alleles=homozygous", 3, 0, True),
+    ("#father=0&mother=AB&alleles=heterozygous", 0, 3, False),
+]
+
+
+# What the page shows, read in one call.
+STATE = """
+const text = id => document.getElementById(id).textContent;
+return {
+  alleles: [0, 1, 2, 3].map(i => text('Label2_' + i)),
+  cells: [0, 1, 2, 3].map(i => text('Check1_' + i)),
+  lists: [0, 1].map(i => document.getElementById('List1_' + i).selectedIndex),
+  homozygous: document.getElementById('Option1_0').checked,
+  report: document.getElementById('Text1_0').value,
+  said: text('Announcer').replace(/\\u00a0$/, ''),
+  error: document.getElementById('Error').open ? text('ErrorMessage') : null,
+  focus: document.activeElement.id,
+  scroll: [scrollX, scrollY],
+  hash: location.hash,
+};"""
+
+

@@ -91,18 +91,34 @@ def hear(step, *phrases, never=(), seconds=15):
         time.sleep(0.1)
 
 
-def settle(step, quiet=1.0, seconds=10):
-    """Waits until Orca has said nothing new for `quiet` seconds, and takes all it said as heard."""
+def drained(step, after=None, seconds=15):
+    """Waits until Orca has taken from its queue every event it was given (and, with after, an
+    event whose log line matches it), and its log has then grown no more for half a second, so
+    that whatever those events made it say is said; takes all it said as heard. Fails clearly at
+    the deadline."""
     global heard_upto
     deadline = time.time() + seconds
-    count, since = len(spoken()), time.time()
-    while time.time() - since < quiet and time.time() < deadline:
+    size, since = -1, time.time()
+    while True:
+        try:
+            with open(log, encoding="utf-8", errors="replace") as f:
+                text = f.read()
+        except FileNotFoundError:
+            text = ""
+        taken = (text.count("EVENT MANAGER: Queueing") == text.count("EVENT MANAGER: Dequeued")
+                 and (after is None or re.search(after, text)))
+        if len(text) != size:
+            size, since = len(text), time.time()
+        elif taken and time.time() - since >= 0.5:
+            break
+        if time.time() > deadline:
+            fail(f"{step}: Orca did not finish what it was given"
+                 + (f" ({after!r} never came)" if after and not re.search(after, text) else ""))
         time.sleep(0.1)
-        if len(spoken()) != count:
-            count, since = len(spoken()), time.time()
     said = spoken()[heard_upto:]
     heard_upto += len(said)
     print(f"{step}: Orca said " + " / ".join(repr(s) for s in said))
+    return said
 
 
 def refuse(step, said, never):

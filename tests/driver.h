@@ -104,3 +104,20 @@ struct Driver
     }
     QByteArray reportBytes() const { return QByteArray::fromStdString(report()->exactText()); }
 };
+
+// What the window shows, as an image; a control by name; a control's frame in window coordinates.
+inline QImage grab(const Driver& d)
+{
+    return d.window->grab().toImage();
+}
+
+inline QWidget* widget(const Driver& d, const QString& name)
+{
+    return d.window->findChild<QWidget*>(name);
+}
+
+inline QRect inWindow(const Driver& d, const QString& name)
+{
+    QWidget* w = widget(d, name);
+    return QRect(w->mapTo(d.window.get(), QPoint(0, 0)), w->size());
+}

@@ -322,7 +322,11 @@ int main(int argc, char** argv)
         { L"the other option", { VK_DOWN }, L"RadioButton 'Хетерозиготни'",
             L"Хетерозиготни" + cleared },
     };
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // Keys go to the foreground window: the lesson starts once the window is it.
+    for (int wait = 0; wait < 100 && GetForegroundWindow() != window; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (GetForegroundWindow() != window)
+        fail(L"the window did not come to the foreground");
     std::size_t focusSeen, saidSeen = notifications(log).size();
     {
         std::lock_guard<std::mutex> hold(lock);

@@ -72,6 +72,16 @@ entries() {
             END { for (k in name) if (name[k] == "Morvela") print version[k], publisher[k] }'
 }
 
+# Runs the command again until it succeeds, for at most that many seconds.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+
 # Waits for the installed program's window to be shown and prints its id: one found by name
 # alone may not be mapped yet, and X refuses it the focus.
 installed_window() {

@@ -18,24 +18,26 @@ check_folder "the installer"
 
 start_program
 window=$(installed_window "the installer")
-sleep 1
-title=$(xdotool getwindowname "$window")
-[[ $title == "morvela.example  Биология - родители и кръвна група" ]] || fail "title: $title"
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
-size=$(client_size "$window")
-[[ $size == 461x398 ]] || fail "client area $size, not 461x398"
+# Shown, the window may still be taking its title and size from the program.
+laid_out() {
+    title=$(xdotool getwindowname "$window") size=$(client_size "$window")
+    [[ $title == "morvela.example  Биология - родители и кръвна група" && $size == 461x398 ]]
+}
+within 10 laid_out || fail "the window is titled '$title', its client area $size, not 461x398"
 xdotool windowfocus --sync "$window"
-for key in Tab Tab Down Tab Down Down Tab space Tab Tab Tab ctrl+a ctrl+c; do
-    xdotool key --window "$window" "$key"
-    sleep 0.15
-done
-sleep 0.5
-report=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+# Keys at a typist's pace, which Wine's input queue keeps up with.
+xdotool key --window "$window" --delay 150 Tab Tab Down Tab Down Down Tab space Tab Tab Tab \
+    ctrl+a ctrl+c
 expected="Изведената решетка на Пънет е частична и не отчита
 вероятности за Хетерозиготни алели в кръвни групи A и B.
 При кръвна група родители: A и B вероятност: 
 A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%"
-[[ $report == "$expected"* ]] || fail "the A x B report reads: $report"
+copied() {
+    report=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+    [[ $report == "$expected"* ]]
+}
+within 10 copied || fail "the A x B report reads: $report"
 import -window root "$build/screenshot.png"
 close_program
 
@@ -58,9 +60,8 @@ for percent in 125 150; do
     wineserver -w
     start_program
     window=$(installed_window "the installer at $percent %")
-    sleep 1.5
-    size=$(client_size "$window")
-    [[ $size == "$wanted" ]] || fail "at $percent %, client area $size, not $wanted"
+    scaled_to() { size=$(client_size "$window"); [[ $size == "$wanted" ]]; }
+    within 10 scaled_to || fail "at $percent %, client area $size, not $wanted"
     scaled+=" $percent % $size,"
     import -window "$window" "$build/screenshot-$percent.png"
     close_program
@@ -68,8 +69,8 @@ done
 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 
 wine "C:\\Program Files\\Morvela\\Uninstall.exe" /S
-for _ in $(seq 50); do [[ -f $(folder)/Morvela.exe ]] || break; sleep 0.2; done
-[[ ! -f $(folder)/Morvela.exe ]] || fail "the uninstaller left Morvela.exe"
+gone() { [[ ! -f $(folder)/Morvela.exe ]]; }
+within 10 gone || fail "the uninstaller left Morvela.exe"
 wineserver -w
 [[ -z $(entries) ]] || fail "the uninstaller left an entry: $(entries)"
 wineserver -k || true

@@ -1,31 +1,20 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page opened from disk in headless Chromium and driven with real clicks and keys, as the
-window is: every pair of groups under both options, the resets, the error path, the tab order,
-what a screen reader is told and hears, phones by touch, axe-core's accessibility rules in every
-state, and a console with nothing on it. Leaves a screenshot of the page beside it.
-Usage: page.py PAGE.html AXE.js"""
-import functools
-import http.server
-import sys
-import threading
+"""The lesson in the page, opened from disk in headless Chromium and driven with real clicks and
+keys, as the window is: the start, every control's place, zoom, every pair of groups under both
+options, links, the resets, the error path, the tab order, what a screen reader is told, and a
+console with nothing on it. Leaves a screenshot of the page beside it.
+Usage: page.py PAGE.html"""
 import unittest
-from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.common.actions import interaction
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page_expected import (ADDRESSES, GROUPS, STATE, alleles_of, caveat, genotype, report,
+from page_chromium import PAGE, ChromiumPage
+from page_expected import (ADDRESSES, GROUPS, alleles_of, caveat, genotype, report,
                            start_state)
 
-PAGE = Path(sys.argv.pop(1)).resolve()
-AXE = Path(sys.argv.pop(1)).read_text(encoding="utf-8")
 # Each control's box in pixels within the form's client area (a frame's controls through their
 # frame), and its background where it has its own, as the layout gives them.
 ORANGE, VIOLET, BLUE = "rgb(255, 192, 128)", "rgb(128, 128, 255)", "rgb(192, 192, 255)"
@@ -45,41 +34,7 @@ PLACES = {
     "Option1_0": (296, 88, 129, 25, VIOLET), "Option1_1": (296, 112, 129, 25, VIOLET),
 }
 
-class Page(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                     "--window-size=640,560", "--lang=bg"):
-            options.add_argument(flag)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.browser = webdriver.Chrome(options=options,
-                                       service=Service("/usr/bin/chromedriver"))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-
-    def setUp(self):
-        self.browser.get(PAGE.as_uri())
-        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
-            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
-
-    def tearDown(self):
-        # Nothing on the console, whatever the test did.
-        self.assertEqual(self.browser.get_log("browser"), [])
-
-    def state(self):
-        return self.browser.execute_script(STATE)
-
-    def el(self, id):
-        return self.browser.find_element(By.ID, id)
-
-    def choose(self, parent, group):
-        """By keyboard, as a pupil who sees one group at a time."""
-        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
-
+class Page(ChromiumPage):
     def test_start(self):
         """The page is written finished: its program, once loaded, changes nothing in the form."""
         watch = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
@@ -154,116 +109,6 @@ class Page(unittest.TestCase):
                     self.browser.save_screenshot(str(PAGE.parent / "page-200.png"))
         self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
-    def tap(self, element):
-        actions = ActionBuilder(self.browser,
-                                mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
-        actions.pointer_action.move_to(element).pointer_down().pointer_up()
-        actions.perform()
-
-    def test_phones(self):
-        """Phones, upright and on their side, by touch: nothing scrolls sideways, every target
-        is at least 44 CSS px high and 24 wide, and the lesson works by tapping."""
-        for width, height in ((320, 640), (640, 320), (390, 844), (844, 390)):
-            with self.subTest(width=width, height=height):
-                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
-                self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                                             {"enabled": True, "maxTouchPoints": 5})
-                self.setUp()
-                sizes = self.browser.execute_script("""
-                    const d = document.documentElement;
-                    const targets = [...document.querySelectorAll('select, option, button, input')]
-                        .filter(e => e.offsetParent !== null || e.tagName === 'OPTION');
-                    // A radio button is hit anywhere on its label.
-                    return [d.scrollWidth - d.clientWidth, targets.map(e => {
-                        const r = (e.type === 'radio' ? e.labels[0] : e).getBoundingClientRect();
-                        return [e.id || e.textContent, Math.round(r.width), Math.round(r.height)];
-                    })];""")
-                self.assertEqual(sizes[0], 0, "scrolls sideways")
-                for name, w, h in sizes[1]:
-                    self.assertTrue(w >= 24 and h >= 44, f"{name}: {w} x {h}")
-                lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")
-                         for i in (0, 1)]
-                for target in (self.el("Option1_1"), lists[0][1], lists[1][2],
-                               self.el("Command1_0")):
-                    self.tap(target)
-                # The report, written above the buttons, is brought into sight, to its last
-                # line; the focus stays on the button.
-                WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
-                    lambda b: b.execute_script("""
-                        const box = document.getElementById('Text1_0'),
-                              r = box.getBoundingClientRect();
-                        return r.top >= 0 && r.bottom <= innerHeight
-                            && box.scrollHeight <= box.clientHeight;"""),
-                    f"the report is out of sight at {width} x {height}")
-                self.assertEqual(self.state()["focus"], "Command1_0")
-                s = self.state()
-                self.assertEqual((s["alleles"], s["report"]),
-                                 (["A", "0", "B", "0"], report(False, 1, 2)))
-                self.tap(self.el("Command1_1"))
-                self.assertEqual(self.state()["report"], "")
-                self.tap(self.el("Option1_0"))
-        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
-        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-
-    def violations(self):
-        """What axe-core finds against WCAG 2.2 A and AA in the page as it stands."""
-        self.browser.execute_script(AXE)
-        return self.browser.execute_async_script("""
-            const done = arguments[arguments.length - 1];
-            axe.run(document, {runOnly: {type: 'tag',
-                                         values: ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa']}})
-               .then(r => done(r.violations.map(v => [v.id, v.nodes.map(n => n.target.join(' '))])),
-                     e => done(String(e)));""")
-
-    def test_axe(self):
-        """No violation a machine can find, in every state, at the window's width and at 320 px."""
-        steps = (("start", None), ("a choice", lambda: self.choose(0, 1)),
-                 ("a report", lambda: self.el("Command1_0").click()),
-                 ("clear", lambda: self.el("Command1_1").click()),
-                 ("the other option", lambda: self.el("Option1_1").click()),
-                 ("an error", lambda: self.browser.execute_script(
-                     "document.getElementById('List1_0').selectedIndex = -1;"
-                     "document.getElementById('Command1_0').click()")))
-        for width in (640, 320):
-            self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": width, "height": 640, "deviceScaleFactor": 1, "mobile": False})
-            self.setUp()
-            for state, step in steps:
-                with self.subTest(width=width, state=state):
-                    if step:
-                        step()
-                    self.assertEqual(self.violations(), [])
-        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-
-    def test_offline(self):
-        """The site, served on the loopback address and visited once, installs as an app and
-        works with its server gone."""
-        handler = functools.partial(http.server.SimpleHTTPRequestHandler,
-                                    directory=str(PAGE.parent / "site"))
-        handler.log_message = lambda *args: None
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        site = f"http://127.0.0.1:{server.server_address[1]}/"
-        try:
-            self.browser.get(site)
-            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(lambda b: b.execute_script(
-                "return navigator.serviceWorker.controller !== null"
-                " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"))
-            self.assertEqual(self.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
-                             {"installabilityErrors": []})
-        finally:
-            server.shutdown()
-            server.server_close()
-        self.browser.get(site)
-        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
-            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
-        self.choose(0, 3)
-        self.el("Command1_0").click()
-        self.assertEqual(self.state()["report"], report(True, 3, 0))
-        self.browser.execute_script("navigator.serviceWorker.getRegistrations()"
-                                    ".then(rs => rs.forEach(r => r.unregister()))")
-
     def test_unsupported(self):
         """A browser that cannot run the program is told so, in Bulgarian, instead of a blank."""
         added = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
@@ -306,13 +151,6 @@ class Page(unittest.TestCase):
                             self.assertEqual(s["scroll"], [0, 0])
         # Every choice is kept in the address (test_address), none in the browser's history.
         self.assertEqual(self.browser.execute_script("return history.length"), entries)
-
-    def open(self, fragment=""):
-        """A fresh load, never a jump within the page already open."""
-        self.browser.get("about:blank")
-        self.browser.get(PAGE.as_uri() + fragment)
-        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
-            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
 
     def test_address(self):
         """A link opens at the choice it carries, made as the pupil's own clicks make it, the

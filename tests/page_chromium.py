@@ -1,0 +1,70 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page opened from disk in headless Chromium, driven with real clicks, keys and taps, with a
+console that must stay empty: what the page's checks in Chromium share.
+The page is the first argument of the check that uses it."""
+import sys
+import unittest
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from page_expected import STATE
+
+PAGE = Path(sys.argv.pop(1)).resolve()
+
+
+class ChromiumPage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
+                     "--window-size=640,560", "--lang=bg"):
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        cls.browser = webdriver.Chrome(options=options,
+                                       service=Service("/usr/bin/chromedriver"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def setUp(self):
+        self.browser.get(PAGE.as_uri())
+        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+
+    def tearDown(self):
+        # Nothing on the console, whatever the test did.
+        self.assertEqual(self.browser.get_log("browser"), [])
+
+    def state(self):
+        return self.browser.execute_script(STATE)
+
+    def el(self, id):
+        return self.browser.find_element(By.ID, id)
+
+    def choose(self, parent, group):
+        """By keyboard, as a pupil who sees one group at a time."""
+        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
+
+    def tap(self, element):
+        actions = ActionBuilder(self.browser,
+                                mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        actions.pointer_action.move_to(element).pointer_down().pointer_up()
+        actions.perform()
+
+    def open(self, fragment=""):
+        """A fresh load, never a jump within the page already open."""
+        self.browser.get("about:blank")
+        self.browser.get(PAGE.as_uri() + fragment)
+        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))

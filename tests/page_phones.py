@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 Morvela contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page on phones, upright and on their side, with touch in headless Chromium.
+Usage: page_phones.py PAGE.html"""
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+from page_chromium import ChromiumPage
+from page_expected import report
+
+
+class Phones(ChromiumPage):
+    def test_phones(self):
+        """Phones, upright and on their side, by touch: nothing scrolls sideways, every target
+        is at least 44 CSS px high and 24 wide, and the lesson works by tapping."""
+        for width, height in ((320, 640), (640, 320), (390, 844), (844, 390)):
+            with self.subTest(width=width, height=height):
+                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+                self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                             {"enabled": True, "maxTouchPoints": 5})
+                self.setUp()
+                sizes = self.browser.execute_script("""
+                    const d = document.documentElement;
+                    const targets = [...document.querySelectorAll('select, option, button, input')]
+                        .filter(e => e.offsetParent !== null || e.tagName === 'OPTION');
+                    // A radio button is hit anywhere on its label.
+                    return [d.scrollWidth - d.clientWidth, targets.map(e => {
+                        const r = (e.type === 'radio' ? e.labels[0] : e).getBoundingClientRect();
+                        return [e.id || e.textContent, Math.round(r.width), Math.round(r.height)];
+                    })];""")
+                self.assertEqual(sizes[0], 0, "scrolls sideways")
+                for name, w, h in sizes[1]:
+                    self.assertTrue(w >= 24 and h >= 44, f"{name}: {w} x {h}")
+                lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")
+                         for i in (0, 1)]
+                for target in (self.el("Option1_1"), lists[0][1], lists[1][2],
+                               self.el("Command1_0")):
+                    self.tap(target)
+                # The report, written above the buttons, is brought into sight, to its last
+                # line; the focus stays on the button.
+                WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
+                    lambda b: b.execute_script("""
+                        const box = document.getElementById('Text1_0'),
+                              r = box.getBoundingClientRect();
+                        return r.top >= 0 && r.bottom <= innerHeight
+                            && box.scrollHeight <= box.clientHeight;"""),
+                    f"the report is out of sight at {width} x {height}")
+                self.assertEqual(self.state()["focus"], "Command1_0")
+                s = self.state()
+                self.assertEqual((s["alleles"], s["report"]),
+                                 (["A", "0", "B", "0"], report(False, 1, 2)))
+                self.tap(self.el("Command1_1"))
+                self.assertEqual(self.state()["report"], "")
+                self.tap(self.el("Option1_0"))
+        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -12,16 +12,14 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page_expected import STATE
+from page_expected import Lesson
 
 PAGE = Path(sys.argv.pop(1)).resolve()
 
 
-class ChromiumPage(unittest.TestCase):
+class ChromiumPage(Lesson, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         options = webdriver.ChromeOptions()
@@ -45,16 +43,6 @@ class ChromiumPage(unittest.TestCase):
     def tearDown(self):
         # Nothing on the console, whatever the test did.
         self.assertEqual(self.browser.get_log("browser"), [])
-
-    def state(self):
-        return self.browser.execute_script(STATE)
-
-    def el(self, id):
-        return self.browser.find_element(By.ID, id)
-
-    def choose(self, parent, group):
-        """By keyboard, as a pupil who sees one group at a time."""
-        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
 
     def tap(self, element):
         actions = ActionBuilder(self.browser,

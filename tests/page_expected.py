@@ -1,9 +1,13 @@
 # SPDX-FileCopyrightText: 2026 Morvela contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the page must show, shared by its checks in every engine: the alleles, the grid and the
-report byte for byte as the window's tests expect them, and the page's state read in one call."""
+report byte for byte as the window's tests expect them, the page's state read in one call, and
+the steps of the lesson."""
 import re
 from pathlib import Path
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 HERE = Path(__file__).resolve().parent
 GROUPS = ["0", "A", "B", "AB"]
@@ -64,3 +68,30 @@ return {
 };"""
 
 
+def every_pair():
+    """Every ordered pair of groups under both options: (homozygous, father, mother)."""
+    for homozygous in (True, False):
+        for father in range(4):
+            for mother in range(4):
+                yield homozygous, father, mother
+
+
+def cells_of(alleles):
+    """The grid's four cells, row by row, from the father's two alleles and the mother's two."""
+    a = alleles
+    return [genotype(a[0], a[2]), genotype(a[1], a[2]), genotype(a[0], a[3]), genotype(a[1], a[3])]
+
+
+class Lesson:
+    """What every engine's check does with the page in its browser (self.browser): reads its
+    state, finds a control, chooses a group by keyboard."""
+
+    def state(self):
+        return self.browser.execute_script(STATE)
+
+    def el(self, id):
+        return self.browser.find_element(By.ID, id)
+
+    def choose(self, parent, group):
+        """By keyboard, as a pupil who sees one group at a time."""
+        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)

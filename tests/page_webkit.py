@@ -15,18 +15,17 @@ import unittest
 from pathlib import Path
 
 from selenium import webdriver
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page_expected import ADDRESSES, STATE, alleles_of, genotype, report, start_state
+from page_expected import (ADDRESSES, Lesson, alleles_of, cells_of, every_pair, report,
+                           start_state)
 
 PAGE = Path(sys.argv.pop(1)).resolve()
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 RESET = ". Формата е изчистена: двамата родители са с група 0, алелите са 0 и 0, отчетът е празен."
 
 
-class WebKit(unittest.TestCase):
+class WebKit(Lesson, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         options = webdriver.WebKitGTKOptions()
@@ -67,30 +66,17 @@ class WebKit(unittest.TestCase):
     def tearDown(self):
         self.assertEqual(self.browser.execute_script("return errors"), [])
 
-    def state(self):
-        return self.browser.execute_script(STATE)
-
-    def el(self, id):
-        return self.browser.find_element(By.ID, id)
-
-    def choose(self, parent, group):
-        self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
-
     def test_every_pair(self):
-        for homozygous in (True, False):
-            for father in range(4):
-                for mother in range(4):
-                    with self.subTest(homozygous=homozygous, father=father, mother=mother):
-                        self.el(f"Option1_{0 if homozygous else 1}").click()
-                        self.choose(0, father)
-                        self.choose(1, mother)
-                        self.el("Command1_0").click()
-                        a = alleles_of(father, homozygous) + alleles_of(mother, homozygous)
-                        s = self.state()
-                        self.assertEqual((s["alleles"], s["cells"], s["report"]), (
-                            a, [genotype(a[0], a[2]), genotype(a[1], a[2]),
-                                genotype(a[0], a[3]), genotype(a[1], a[3])],
-                            report(homozygous, father, mother)))
+        for homozygous, father, mother in every_pair():
+            with self.subTest(homozygous=homozygous, father=father, mother=mother):
+                self.el(f"Option1_{0 if homozygous else 1}").click()
+                self.choose(0, father)
+                self.choose(1, mother)
+                self.el("Command1_0").click()
+                a = alleles_of(father, homozygous) + alleles_of(mother, homozygous)
+                s = self.state()
+                self.assertEqual((s["alleles"], s["cells"], s["report"]),
+                                 (a, cells_of(a), report(homozygous, father, mother)))
 
     def test_resets_and_status(self):
         self.choose(0, 1)

@@ -14,15 +14,7 @@ pid=""
 trap 'kill $pid $wm 2>/dev/null; wait $pid 2>/dev/null; rm -f "$config" "$config.err"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
-# Runs the command again until it succeeds, for at most that many seconds.
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/within.sh"
 within 10 eval "xprop -root | grep -q '^_MIT_PRIORITY_COLORS'" \
     || fail "twm did not start: $(cat "$config.err")"
 "$program" &

@@ -7,6 +7,7 @@
 set -euo pipefail
 check=$(basename "$0" .sh)
 top=$(cd "$(dirname "$0")/../.." && pwd)
+. "$top/tests/within.sh"
 say() { echo "windows $check: $*"; }
 fail() { echo "windows $check: FAIL: $*" >&2; exit 1; }
 [[ -n ${1:-} && -d $1 ]] || fail "usage: tests/windows/$check.sh BUILD_FOLDER (made by scripts/windows.sh)"
@@ -70,16 +71,6 @@ entries() {
         | tr -d '\r' | awk '/^HKEY/ { key = $0 } / DisplayName /{ name[key] = $NF }
             / DisplayVersion /{ version[key] = $NF } / Publisher /{ publisher[key] = $NF }
             END { for (k in name) if (name[k] == "Morvela") print version[k], publisher[k] }'
-}
-
-# Runs the command again until it succeeds, for at most that many seconds.
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.2
-    done
 }
 
 # Waits for the installed program's window to be shown and prints its id: one found by name

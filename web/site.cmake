@@ -4,6 +4,12 @@
 # service worker) and its icon; the worker and the manifest, the worker's keep named by the page's checksum.
 # Usage: cmake -D PAGE=… -D SITE=… -D SOURCE=… -D PROJECT_VERSION=… -P site.cmake
 file(READ ${PAGE} page)
+# The app's colours are the form's, as the page was written with them.
+string(REGEX MATCH "#Morvela{[^}]*background:(#[0-9a-f]+)" form_style "${page}")
+set(FORM_COLOUR ${CMAKE_MATCH_1})
+if(NOT FORM_COLOUR)
+    message(FATAL_ERROR "site: ${PAGE} gives the form no background")
+endif()
 set(viewport [[<meta name="viewport" content="width=device-width, initial-scale=1">]])
 string(FIND "${page}" "${viewport}" at)
 if(at LESS 0)

@@ -5,7 +5,7 @@
 # and the site to host it, the source archive of the commit and a record of what they were built
 # from, each named with the version from CMake, and SHA256SUMS over them. Each is checked before it
 # is taken: the licences declared file by file, the .deb by lintian and installed, the Windows
-# files under Wine, the page in Chromium.
+# files under Wine, the page in Chromium, Firefox and WebKit and under Orca.
 # The same commit gives the same bytes, whatever the folder, time, time zone or umask: every time
 # stamp is the commit's (SOURCE_DATE_EPOCH), and each build starts from nothing.
 # scripts/reproduce.sh checks that by building it again.

@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -42,6 +43,18 @@ void say(const std::wstring& line)
 {
     say(L"FAIL: " + why);
     ExitProcess(1);
+}
+
+// Asks again until the condition holds, for at most ten seconds; false if it never did.
+bool within10s(const std::function<bool()>& condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }
 
 std::wstring typeName(CONTROLTYPEID type)
@@ -250,11 +263,10 @@ int main(int argc, char** argv)
         fail(L"no UI Automation client interface");
 
     HWND window = nullptr;
-    for (int i = 0; i < 100 && !window; ++i) {
-        window = FindWindowW(nullptr, L"morvela.example  Биология - родители и кръвна група");
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    if (!window)
+    if (!within10s([&window] {
+            window = FindWindowW(nullptr, L"morvela.example  Биология - родители и кръвна група");
+            return window != nullptr;
+        }))
         fail(L"no window titled as laid out");
     // Qt serves UI Automation events once a client has asked for the window, as a screen reader
     // does on start: ask before driving it.
@@ -323,9 +335,7 @@ int main(int argc, char** argv)
             L"Хетерозиготни" + cleared },
     };
     // Keys go to the foreground window: the lesson starts once the window is it.
-    for (int wait = 0; wait < 100 && GetForegroundWindow() != window; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    if (GetForegroundWindow() != window)
+    if (!within10s([window] { return GetForegroundWindow() == window; }))
         fail(L"the window did not come to the foreground");
     std::size_t focusSeen, saidSeen = notifications(log).size();
     {

@@ -26,7 +26,7 @@ inline val element(const std::string& id)
 
 inline std::string indexed(const char* name, int index)
 {
-    return std::string(name) + "_" + std::to_string(index);
+    return layout::Id { name, index }.key();
 }
 
 inline void setText(val node, const std::string& text)

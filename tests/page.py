@@ -12,8 +12,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 from page_chromium import PAGE, ChromiumPage
-from page_expected import (ADDRESSES, GROUPS, alleles_of, caveat, cells_of, every_pair, report,
-                           start_state)
+from page_expected import (ADDRESSES, GROUPS, UNREADABLE, alleles_of, caveat, cells_of,
+                           every_pair, report, start_state)
 
 # Each control's box in pixels within the form's client area (a frame's controls through their
 # frame), and its background where it has its own, as the layout gives them.
@@ -128,6 +128,10 @@ class Page(ChromiumPage):
         self.browser.get_log("browser")
 
     def test_every_pair(self):
+        # In a tab of its own: a browser caps the history it counts, and a long-used tab has
+        # reached the cap.
+        self.browser.switch_to.new_window("tab")
+        self.setUp()
         entries = self.browser.execute_script("return history.length")
         for homozygous, father, mother in every_pair():
             with self.subTest(homozygous=homozygous, father=father, mother=mother):
@@ -148,23 +152,54 @@ class Page(ChromiumPage):
                     self.assertEqual(s["scroll"], [0, 0])
         # Every choice is kept in the address (test_address), none in the browser's history.
         self.assertEqual(self.browser.execute_script("return history.length"), entries)
+        self.browser.close()
+        self.browser.switch_to.window(self.browser.window_handles[0])
 
     def test_address(self):
         """A link opens at the choice it carries, made as the pupil's own clicks make it, the
-        report left for "Изчисли"; any other fragment leaves the page at its start, silent."""
-        bad = ["#", "#father=A", "#father=A&mother=B", "#father=A&mother=B&alleles=heterozygous&x",
-               "#mother=B&father=A&alleles=heterozygous", "#father=А&mother=В&alleles=homozygous",
-               "#father=a&mother=b&alleles=homozygous", "#father=A&mother=B&alleles=Homozygous",
-               "#father=C&mother=B&alleles=homozygous", "#father=%41&mother=B&alleles=homozygous",
-               "#father=A&mother=B&alleles=homozygous%20", "#father=A&&mother=B&alleles=homozygous",
-               "#father=<img src=x onerror=alert(1)>&mother=B&alleles=homozygous",
-               "#father=A&mother=B&alleles=homozygous" * 40, "#" + "%00" * 30]
-        for fragment in bad:
+        report left for "Изчисли"; written as a person writes it, too. Any other fragment leaves
+        the form as it is, and the page says so once, in its own words, without taking the
+        focus."""
+        # (fragment, father, mother, homozygous: None where the link leaves the option)
+        written = [("#father=O&mother=o&alleles=heterozygous", 0, 0, False),
+                   ("#father=ab&mother=a", 3, 1, None),
+                   ("#mother=B&alleles=heterozygous&father=A", 1, 2, False),
+                   ("#father=\u0410&mother=\u0412&alleles=homozygous", 1, 2, True),
+                   ("#father=\u0430\u0432&mother=\u041e", 3, 0, None),
+                   ("#FATHER=%41&Mother=b&Alleles=Heterozygous%20", 1, 2, False),
+                   ("#father=A&&mother=B&alleles=homozygous&", 1, 2, True)]
+        for fragment, father, mother, homozygous in written:
+            with self.subTest(fragment=fragment):
+                self.open(fragment)
+                s = self.state()
+                shown = True if homozygous is None else homozygous
+                self.assertEqual((s["lists"], s["homozygous"], s["alleles"]),
+                                 ([father, mother], shown,
+                                  alleles_of(father, shown) + alleles_of(mother, shown)))
+                self.assertFalse(self.el("AddressMessage").is_displayed())
+        unreadable = ["#father=A", "#father=A&mother=B&alleles=heterozygous&x",
+                      "#father=A&mother=B&alleles=hetero", "#father=A&mother=B&all",
+                      "#father=A&father=B&mother=0", "#father=C&mother=B&alleles=homozygous",
+                      "#father=AA&mother=B", "#top", "#father=%4&mother=B",
+                      "#father=<img src=x onerror=alert(1)>&mother=B&alleles=homozygous",
+                      "#" + "%00" * 30,
+                      # Read whole, a choice: too long to be read at all.
+                      "#father=A&mother=B" + "&" * 300,
+                      "#father=A&mother=B&alleles=homozygous" * 40]
+        for fragment in unreadable:
             with self.subTest(fragment=fragment[:50]):
                 self.open(fragment)
                 s = self.state()
                 self.assertTrue(start_state(s), s)
-                self.assertEqual((s["said"], s["report"][:7], s["error"]), ("", "Велимак", None))
+                self.assertEqual((s["said"], s["report"][:7], s["error"], s["focus"]),
+                                 (UNREADABLE, "Велимак", None, "Text1_0"))
+                # Shown in the page's own words; nothing of the link becomes markup.
+                self.assertEqual(self.el("AddressMessage").text, UNREADABLE)
+                self.assertEqual(self.browser.execute_script(
+                    "return document.querySelectorAll('img').length"), 0)
+                # A choice puts it away.
+                self.choose(0, 1)
+                self.assertFalse(self.el("AddressMessage").is_displayed())
         for fragment, father, mother, homozygous in ADDRESSES:
             with self.subTest(fragment=fragment):
                 self.open()
@@ -180,10 +215,39 @@ class Page(ChromiumPage):
                     self.assertEqual(opened[key], clicked[key], key)
                 self.assertEqual(opened["alleles"], alleles_of(father, homozygous)
                                  + alleles_of(mother, homozygous))
-                # Changed by hand in the address bar, the same page follows.
+                # Changed by hand in the address bar, the same page follows; to something it
+                # cannot read, it stays as it is and says so.
                 self.browser.execute_script("location.hash = '#father=B&mother=B&alleles=homozygous'")
                 WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
                     lambda b: self.state()["alleles"] == ["B", "B", "B", "B"])
+                self.browser.execute_script("location.hash = '#father=Z'")
+                WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
+                    lambda b: self.state()["said"] == UNREADABLE)
+                self.assertEqual(self.state()["alleles"], ["B", "B", "B", "B"])
+
+    def test_start_fails(self):
+        """A program that cannot start says so, instead of a form that silently does nothing."""
+        broken = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "addEventListener('DOMContentLoaded',"
+                      " () => document.getElementById('Check1_3').remove())"})
+        try:
+            self.browser.get(PAGE.as_uri())
+            WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
+                lambda b: b.find_element(By.ID, "unsupported").is_displayed(),
+                "a page whose program failed to start shows no message")
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": broken["identifier"]})
+        # The error itself is on the console, for whoever looks.
+        self.assertTrue(self.browser.get_log("browser"))
+
+    def test_policy(self):
+        """The page says who may run script in it."""
+        self.check_policy()
+        # The browser names what it refused on the console, beside the picture that is not there.
+        logged = [e["message"] for e in self.browser.get_log("browser")]
+        self.assertEqual([m for m in logged if "none.png" not in m
+                          and "Content Security Policy" not in m], [])
 
     def test_resets(self):
         # (what is pressed, the option chosen after it)

@@ -8,6 +8,7 @@ from pathlib import Path
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
 
 HERE = Path(__file__).resolve().parent
 GROUPS = ["0", "A", "B", "AB"]
@@ -49,6 +50,9 @@ ADDRESSES = [
     ("#father=AB&mother=0&alleles=homozygous", 3, 0, True),
     ("#father=0&mother=AB&alleles=heterozygous", 0, 3, False),
 ]
+# What the page says of an address that it cannot read, in its own words.
+UNREADABLE = re.search(r'unreadableAddress\s*= "([^"]*)"',
+                       (HERE.parent / "web" / "address.h").read_text(encoding="utf-8")).group(1)
 
 
 # What the page shows, read in one call.
@@ -95,3 +99,25 @@ class Lesson:
     def choose(self, parent, group):
         """By keyboard, as a pupil who sees one group at a time."""
         self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
+
+    def check_policy(self):
+        """A script put into the page, as an element or as a handler in markup, is refused, and
+        the lesson goes on."""
+        self.browser.execute_script(INJECT)
+        WebDriverWait(self.browser, 5, poll_frequency=0.02).until(
+            lambda b: len(b.execute_script("return refused")) >= 2, "no script was refused")
+        self.assertEqual(self.browser.execute_script("return typeof injected"), "undefined")
+        self.choose(0, 1)
+        self.choose(1, 2)
+        self.el("Command1_0").click()
+        self.assertEqual(self.state()["report"], report(True, 1, 2))
+
+
+# A script as an element and one as a handler in markup, put into the page as an attacker would.
+INJECT = """
+window.refused = [];
+document.addEventListener('securitypolicyviolation', e => refused.push(e.violatedDirective));
+const s = document.createElement('script');
+s.textContent = 'window.injected = 1';
+document.body.append(s);
+document.body.insertAdjacentHTML('beforeend', '<img src="none.png" onerror="window.injected = 2">');"""

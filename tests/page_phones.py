@@ -7,7 +7,7 @@ import unittest
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page_chromium import ChromiumPage
+from page_chromium import PAGE, ChromiumPage
 from page_expected import report
 
 
@@ -57,6 +57,47 @@ class Phones(ChromiumPage):
                 self.tap(self.el("Option1_0"))
         self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_taps_before_ready(self):
+        """On a slow phone, what the pupil taps before the program is ready takes effect once it
+        is, in order, as if it had been there: the buttons too."""
+        # The page's program starts on its first animation frame: held here until the taps are
+        # made, as the slowest phones hold it.
+        hold = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            const frame = requestAnimationFrame.bind(window);
+            window.requestAnimationFrame = start => {
+                window.requestAnimationFrame = frame;
+                window.release = () => frame(start);
+                return 0;
+            };"""})
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True})
+        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                     {"enabled": True, "maxTouchPoints": 5})
+        self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 6})
+        try:
+            self.browser.get(PAGE.as_uri())
+            lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option") for i in (0, 1)]
+            # Heterozygous, father A, mother B, "Изчисли", and then father AB: the report is of
+            # A and B, under the grid of AB and B.
+            for target in (self.el("Option1_1"), lists[0][1], lists[1][2],
+                           self.el("Command1_0"), lists[0][3]):
+                self.tap(target)
+            self.assertEqual(self.browser.execute_script(
+                "return performance.getEntriesByName('ready').length"), 0)
+            self.browser.execute_script("release()")
+            WebDriverWait(self.browser, 30, poll_frequency=0.05).until(
+                lambda b: b.execute_script("return performance.getEntriesByName('ready').length"),
+                "the program did not start")
+            s = self.state()
+            self.assertEqual((s["report"], s["lists"], s["homozygous"], s["alleles"]),
+                             (report(False, 1, 2), [3, 2], False, ["A", "B", "B", "0"]))
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": hold["identifier"]})
+            self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+            self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
 if __name__ == "__main__":

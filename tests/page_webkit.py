@@ -3,8 +3,8 @@
 """The page in WebKit, the engine of Safari and of every browser on an iPhone or iPad: WebKitGTK's
 MiniBrowser, driven over WebDriver, the page served on the loopback address as a site serves it. Every pair of groups under both options (the
 alleles, the grid and the report byte for byte), the resets, each list's role and name as WebKit
-computes them, what the status region says, a link that carries a choice, and the phone column at
-390 x 844. Errors the page throws after it loads are caught by a listener the test puts in (from
+computes them, what the status region says, a link that carries a choice, the phone column at
+390 x 844, and that only the page's own scripts run, from disk and from the site. Errors the page throws after it loads are caught by a listener the test puts in (from
 disk WebKit would hide their text); what WebKit writes to its console the driver cannot read. Run under xvfb-run: MiniBrowser has no
 headless mode. Usage: page_webkit.py PAGE.html"""
 import functools
@@ -48,9 +48,9 @@ class WebKit(Lesson, unittest.TestCase):
         cls.server.shutdown()
         cls.server.server_close()
 
-    def open(self, fragment=""):
+    def open(self, fragment="", url=None):
         self.browser.get("about:blank")
-        self.browser.get(self.url + fragment)
+        self.browser.get((url or self.url) + fragment)
         WebDriverWait(self.browser, 20, poll_frequency=0.05).until(
             lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
         # The page's own errors name the page; the driver's own scripts, run for its clicks and
@@ -103,6 +103,13 @@ class WebKit(Lesson, unittest.TestCase):
         s = self.state()
         self.assertEqual((s["lists"], s["homozygous"]), ([father, mother], homozygous))
         self.assertEqual(s["alleles"], alleles_of(father, homozygous) + alleles_of(mother, homozygous))
+
+    def test_policy(self):
+        """Only the page's own scripts run, from disk and from the site."""
+        for url in (PAGE.as_uri(), self.url.replace(PAGE.name, "site/")):
+            with self.subTest(url=url):
+                self.open(url=url)
+                self.check_policy()
 
     def test_phone(self):
         """One column, nothing to scroll sideways."""

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace morvela::web {
@@ -27,21 +28,8 @@ class Page
 public:
     Page()
     {
-        // What the pupil chose before the program was there to hear it.
-        const std::array<int, 2> chosen { element("List1_0")["selectedIndex"].as<int>(),
-            element("List1_1")["selectedIndex"].as<int>() };
-        const bool otherOption = element("Option1_1")["checked"].as<bool>();
         bind();
         dispatch(speech::loading, [this] { form_->Form_Load(); });
-        if (otherOption)
-            optionClicked(1);
-        for (int i = 0; i < 2; ++i) {
-            val list = element(indexed("List1", i));
-            if (list["selectedIndex"].as<int>() == chosen[i])
-                continue;
-            list.set("selectedIndex", chosen[i]);
-            listChanged(i);
-        }
         addressChanged();
         val document = val::global("document");
         if (document["activeElement"] == document["body"])
@@ -66,15 +54,21 @@ public:
 
     // A choice in the address is made as the pupil would make it, by the same handlers in the
     // same order: the option, then the father's group, then the mother's. The report is left for
-    // "Изчисли".
+    // "Изчисли". An address that holds something else changes nothing, and the page says so.
     void addressChanged()
     {
-        const std::string hash = val::global("location")["hash"].as<std::string>();
-        const auto wanted = choiceIn(hash, controls_.List1);
-        if (!wanted || hash == current())
+        const auto hash = boundedHash();
+        if (hash && (hash->empty() || *hash == "#"))
             return;
-        if (wanted->homozygous != controls_.Option1[0]->value()) {
-            const int option = wanted->homozygous ? 0 : 1;
+        const auto wanted = hash ? choiceIn(*hash, controls_.List1) : std::nullopt;
+        showAddressMessage(!wanted);
+        if (!wanted) {
+            announce(unreadableAddress);
+            return;
+        }
+        const bool homozygous = wanted->homozygous.value_or(controls_.Option1[0]->value());
+        if (homozygous != controls_.Option1[0]->value()) {
+            const int option = homozygous ? 0 : 1;
             element(indexed("Option1", option)).set("checked", true);
             optionClicked(option);
         }
@@ -144,22 +138,43 @@ private:
     // The choice on screen, as the page's address carries it; empty while a list has none.
     std::string current() const
     {
-        Choice c { {}, controls_.Option1[0]->value() };
+        std::array<int, 2> groups {};
         for (int i = 0; i < 2; ++i) {
-            c.groups[i] = controls_.List1[i]->listIndex();
-            if (c.groups[i] < 0 || c.groups[i] > 3)
+            groups[i] = controls_.List1[i]->listIndex();
+            if (groups[i] < 0 || groups[i] > 3)
                 return {};
         }
-        return address(c, controls_.List1);
+        return address(groups, controls_.Option1[0]->value(), controls_.List1);
     }
 
     // Kept in the address, so that a link gives this choice; without a new entry in the
     // browser's history for every choice.
     void remember()
     {
+        // A word about an unreadable link stands until the pupil chooses.
+        showAddressMessage(false);
         const std::string now = current();
-        if (!now.empty() && now != val::global("location")["hash"].as<std::string>())
+        if (!now.empty() && now != boundedHash())
             val::global("keepAddress")(now);
+    }
+
+    // The page's address after "#", or nullopt where it is too long to be a choice: read only
+    // once its length is known, for a link can be as long as a browser lets it be.
+    static std::optional<std::string> boundedHash()
+    {
+        const val hash = val::global("location")["hash"];
+        if (hash["length"].as<double>() > double(longestAddress))
+            return std::nullopt;
+        return hash.as<std::string>();
+    }
+
+    static void showAddressMessage(bool shown)
+    {
+        val message = element("AddressMessage");
+        if (message["hidden"].as<bool>() != shown)
+            return;
+        setText(message, shown ? unreadableAddress : "");
+        message.set("hidden", !shown);
     }
 
     // A report written out of sight, as on a phone where the box stands above the buttons, is

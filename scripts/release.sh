@@ -56,8 +56,10 @@ for f in "${files[@]:1:3}"; do cp "$top/build/windows/$f" "$out/"; done
 # The source of the commit, its files dated by it.
 git -C "$top" archive --format=tar --prefix="morvela-$version/" "$commit" | gzip -9n >"$out/${files[4]}"
 cp "$top/build/web/morvela.html" "$out/${files[6]}"
-# The site in a folder of its own, its files in name order, each dated by the commit.
-python3 - "$top/build/web/site" "morvela-$version-web" "$out/${files[7]}" <<'ZIP'
+# The site in a folder of its own, its files in name order, each dated by the commit. The folder
+# keeps its name from version to version: a new one unzipped goes where the old one was, and the
+# pupils' links and installed apps follow it.
+python3 - "$top/build/web/site" "morvela" "$out/${files[7]}" <<'ZIP'
 import os, sys, time, zipfile
 site, folder, out = sys.argv[1:4]
 when = time.gmtime(int(os.environ["SOURCE_DATE_EPOCH"]))[:6]

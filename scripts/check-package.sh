@@ -16,7 +16,10 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 deb=$(ls "$build"/morvela_*.deb | head -n 1)
 [ -f "$deb" ] || fail "cpack made no package"
 version=$(dpkg-deb -f "$deb" Version)
-[ "$version" = "1.0.0.0" ] || fail "package version is $version"
+# The version the project declares, as its build tree holds it.
+wanted=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$wanted" ] || fail "no project version in $build/CMakeCache.txt"
+[ "$version" = "$wanted" ] || fail "package version is $version, the project's $wanted"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$depends" | grep -q "fonts-liberation2" || fail "no dependency on the serif font: $depends"
 echo "$depends" | grep -q "qt6-wayland" || fail "no dependency on the Wayland platform plugin: $depends"

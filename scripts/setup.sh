@@ -6,7 +6,8 @@
 # those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it), or with
 # --web-build those it is built with alone; and with
 # --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
-# root, or through sudo. Says in one line what it installs; apt's own output goes to a log.
+# root, or through sudo. Says in one line what it installs; apt's own output goes to a log. Refuses
+# any other option, and more than one.
 set -eu
 
 packages="
@@ -96,11 +97,15 @@ libarchive-tools
 unzip
 xxd
 "
+usage="usage: setup.sh [--windows | --web | --web-build | --release]"
+[ $# -le 1 ] || { echo "setup: one option at most; $usage" >&2; exit 2; }
 case "${1:-}" in
+"") ;;
 --windows) packages=$windows_packages ;;
 --web) packages=$web_packages ;;
 --web-build) packages=$web_build_packages ;;
 --release) packages=$release_packages ;;
+*) echo "setup: unknown option '$1'; $usage" >&2; exit 2 ;;
 esac
 
 missing=""

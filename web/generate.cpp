@@ -13,6 +13,8 @@
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace morvela::web {
 
@@ -43,6 +45,12 @@ int main(int argc, char** argv)
         std::string shell((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!in)
             throw std::runtime_error(std::string("cannot read ") + argv[1]);
+        // A checkout with CR LF line ends gives the same page as one with LF.
+        std::string lf;
+        for (std::size_t i = 0; i < shell.size(); ++i)
+            if (shell[i] != '\r' || i + 1 == shell.size() || shell[i + 1] != '\n')
+                lf += shell[i];
+        shell = std::move(lf);
         const web::FormPage form = web::writeForm(layout::mainForm());
         web::fill(shell, "@FORM_TITLE@", web::escaped(layout::caption()));
         web::fill(shell, "/* @FORM_STYLE@ */", form.style);

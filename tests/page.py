@@ -33,6 +33,10 @@ PLACES = {
     "Label1_3": (288, 144, 145, 20, ORANGE), "Frame2": (288, 88, 137, 49, BLUE),
     "Option1_0": (296, 88, 129, 25, VIOLET), "Option1_1": (296, 112, 129, 25, VIOLET),
 }
+# The captions the form's table centres, and those it draws from the left.
+CENTRED = {"Label1_0": True, "Label1_1": False, "Label1_2": False, "Label1_3": True,
+           **{f"Label2_{i}": True for i in range(4)}}
+
 
 class Page(ChromiumPage):
     def test_start(self):
@@ -68,7 +72,8 @@ class Page(ChromiumPage):
         self.browser.save_screenshot(str(PAGE.parent / "page.png"))
 
     def test_places(self):
-        """Every control where the layout puts it, at its size and in its colour."""
+        """Every control where the layout puts it, at its size and in its colour, and its caption
+        aligned as the layout aligns it."""
         seen = self.browser.execute_script("""
             const form = document.getElementById('Morvela').getBoundingClientRect();
             const out = {};
@@ -84,6 +89,26 @@ class Page(ChromiumPage):
                 self.assertEqual(seen[id][:4], place)
                 if colour:
                     self.assertEqual(seen[id][4], colour)
+        # Each caption's text where the form's table puts it: centred in its box, or from its left.
+        self.choose(0, 3)
+        gaps = self.browser.execute_script("""
+            const out = {};
+            for (const id of arguments[0]) {
+                const e = document.getElementById(id), box = e.getBoundingClientRect();
+                const range = document.createRange();
+                range.selectNodeContents(e);
+                const text = range.getBoundingClientRect();
+                out[id] = [text.left - box.left, box.right - text.right];
+            }
+            return out;""", list(CENTRED))
+        for id, centred in CENTRED.items():
+            with self.subTest(caption=id):
+                left, right = gaps[id]
+                if centred:
+                    self.assertAlmostEqual(left, right, delta=1, msg=gaps[id])
+                else:
+                    self.assertLessEqual(left, 2, gaps[id])
+                    self.assertGreater(right, left, gaps[id])
 
     def test_zoom(self):
         """At 100 % and 200 % (half as many CSS pixels, each drawn twice): the whole form within

@@ -218,6 +218,46 @@ private slots:
         }
     }
 
+    // Each caption drawn where the form's table puts it: centred in its box, or from its left.
+    void captionsAligned_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("the heading") << "Label1_0" << true;
+        QTest::newRow("the father's caption") << "Label1_1" << false;
+        QTest::newRow("the mother's caption") << "Label1_2" << false;
+        QTest::newRow("the grid's title") << "Label1_3" << true;
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("allele %d", i) << QStringLiteral("Label2_%1").arg(i) << true;
+    }
+    void captionsAligned()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, centred);
+        Driver d;
+        d.choose(0, 3); // two-letter alleles, no wider than one
+        auto* caption = d.window->findChild<QLabel*>(label);
+        QVERIFY(caption);
+        // The columns that hold a pixel of the text, which is darker than the background.
+        const QImage image = caption->grab().toImage();
+        int first = -1, last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+        QVERIFY2(first >= 0, "no text drawn");
+        const int left = first, right = image.width() - 1 - last;
+        if (centred)
+            QVERIFY2(std::abs(left - right) <= 2, qPrintable(QStringLiteral("%1 px left of the "
+                "text, %2 px right of it").arg(left).arg(right)));
+        else
+            QVERIFY2(left <= 3 && right > left, qPrintable(QStringLiteral("%1 px left of the "
+                "text").arg(left)));
+    }
+
     void gridRelations()
     {
         Driver d;

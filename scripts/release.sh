@@ -9,7 +9,7 @@
 # The same commit gives the same bytes, whatever the folder, time, time zone or umask: every time
 # stamp is the commit's (SOURCE_DATE_EPOCH), and each build starts from nothing.
 # scripts/reproduce.sh checks that by building it again.
-# Usage, on Debian 12 as root or with sudo, from a clean clone: scripts/release.sh [FOLDER]
+# Usage, on Debian 12 as root (sudo), from a clean clone: scripts/release.sh [FOLDER]
 # (default build/release). The Windows Qt is built once and cached, as scripts/windows.sh says.
 set -euo pipefail
 # What the packages hold must not depend on the builder's umask: under 002, the default of many

@@ -7,7 +7,7 @@
 # and checks it in headless Chromium, Firefox, WebKit (under Xvfb) and Orca. With --benchmark it
 # then measures the page beside a floor page of the same controls without the program. With --build-only it builds alone,
 # installing no browser: a release made again to compare its bytes needs no second check.
-# Usage, as root or with sudo, from anywhere: scripts/web.sh [--build-only | --benchmark [LOADS]]
+# Usage, as root (sudo), from anywhere: scripts/web.sh [--build-only | --benchmark [LOADS]]
 # Leaves build/web/morvela.html; build/web/site, the page ready to host, with its manifest, icons and
 # service worker; a record of what they were built with; and screenshots, build/web/page*.png.
 set -euo pipefail

@@ -7,7 +7,7 @@
 # and its tests, and makes the NSIS installer, the MSI and a portable zip. Then it runs the checks
 # of tests/windows/ over them, under Wine (tests/windows/all.sh; each runs alone too); with
 # --build-only it builds alone, as a release made again only to compare its bytes does.
-# Usage, as root or with sudo, from anywhere: scripts/windows.sh [--build-only]
+# Usage, as root (sudo), from anywhere: scripts/windows.sh [--build-only]
 # Leaves build/windows/Morvela-VERSION-win64.exe, .msi and .zip, and a record of what they were
 # built with.
 set -euo pipefail

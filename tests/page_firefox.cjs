@@ -86,22 +86,9 @@ const serve = folder => new Promise(resolve => {
       await page.goto(url);
       await page.waitForFunction(() => performance.getEntriesByName('ready').length > 0);
     };
-    // What a visit sees and what the worker keeps: the page's version and, for each kept file,
-    // its checksum, by keep.
-    const seen = () => page.evaluate(async () => {
-      const kept = {};
-      for (const name of await caches.keys()) {
-        const keep = await caches.open(name);
-        kept[name] = {};
-        for (const request of await keep.keys()) {
-          const bytes = await (await keep.match(request)).arrayBuffer();
-          kept[name][new URL(request.url).pathname.slice(1)] = [...new Uint8Array(
-            await crypto.subtle.digest('SHA-256', bytes))].map(b => b.toString(16).padStart(2, '0')).join('');
-        }
-      }
-      const version = document.querySelector('meta[name="version"]');
-      return [version ? version.content : '1', kept];
-    });
+    // What a visit sees and what the worker keeps, evaluated in the page.
+    const kept = fs.readFileSync(path.join(__dirname, 'page_kept.js'), 'utf8');
+    const seen = () => page.evaluate(kept);
     await open('file://' + path.resolve(pagePath));
     const choose = async (parent, group) => {
       await page.focus(`#List1_${parent}`);

@@ -22,24 +22,8 @@ from page_expected import report
 
 SITE = PAGE.parent / "site"
 DAY = 24 * 3600
-# What a visit sees and what the worker keeps: the page's version and, for each kept file, its
-# checksum, by keep.
-SEEN = """
-const done = arguments[arguments.length - 1];
-(async () => {
-  const kept = {};
-  for (const name of await caches.keys()) {
-    const keep = await caches.open(name);
-    kept[name] = {};
-    for (const request of await keep.keys()) {
-      const bytes = await (await keep.match(request)).arrayBuffer();
-      kept[name][new URL(request.url).pathname.slice(1)] = [...new Uint8Array(
-        await crypto.subtle.digest('SHA-256', bytes))].map(b => b.toString(16).padStart(2, '0')).join('');
-    }
-  }
-  const version = document.querySelector('meta[name="version"]');
-  done([version ? version.content : '1', kept]);
-})();"""
+# What a visit sees and what the worker keeps, evaluated in the page.
+KEPT = (Path(__file__).with_name("page_kept.js")).read_text(encoding="utf-8")
 
 
 class Server:
@@ -84,7 +68,8 @@ class Site(ChromiumPage):
             lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
 
     def seen(self):
-        return self.browser.execute_async_script(SEEN)
+        return self.browser.execute_async_script(
+            "const done = arguments[arguments.length - 1];\n" + KEPT + ".then(done);")
 
     def tearDown(self):
         self.browser.execute_async_script("""

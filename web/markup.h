@@ -7,12 +7,25 @@
 
 #include "layout.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace morvela::web {
 
 std::string escaped(std::string_view text);
+
+// One attribute of an element: a name alone ("readonly") where it has no value.
+struct Attribute
+{
+    std::string_view name;
+    std::optional<std::string> value;
+};
+// An element, its attributes in the order given, each value escaped here and only here; CONTENT is
+// markup already written. A void element ("input") has no content and no end tag.
+std::string element(std::string_view tag, const std::vector<Attribute>& attributes,
+    const std::string& content = {});
 std::string px(int n);
 // "left:8px;top:288px;width:441px;height:105px".
 std::string box(const layout::Rect& r);
@@ -24,6 +37,8 @@ struct FormPage
     std::string markup; // the controls, in the keyboard's order, as after start-up
 };
 FormPage writeForm(const layout::Form& form);
+std::string formStyle(const layout::Form& form);
+std::string phoneStyle(const layout::Form& form);
 
 // The table of parents' pairs and their children's chances, from the genetic model, at the
 // picture's layout and colours, read by a screen reader cell by cell.

@@ -5,6 +5,10 @@
 
 #include "tabletext.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace morvela::web {
 
 std::string escaped(std::string_view text)
@@ -31,6 +35,18 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+std::string element(std::string_view tag, const std::vector<Attribute>& attributes,
+    const std::string& content)
+{
+    std::string out = "<" + std::string(tag);
+    for (const Attribute& a : attributes)
+        out += " " + std::string(a.name) + (a.value ? "=\"" + escaped(*a.value) + "\"" : "");
+    out += ">";
+    if (tag == "input")
+        return out;
+    return out + content + "</" + std::string(tag) + ">";
+}
+
 std::string px(int n)
 {
     return std::to_string(n) + "px";
@@ -48,36 +64,39 @@ std::string tableMarkup()
 {
     using namespace genetics;
     using namespace genetics::table;
-    std::string out = "<div class=\"inner\" id=\"table\" style=\"width:" + px(tableWidth + 2)
-        + ";height:" + px(tableHeight + 2) + "\">";
+    std::string out;
     const auto cell = [&out](const char* role, int column, int line, int columns, int lines,
                           unsigned colour, const std::string& text) {
         const int left = columnEdge(column), top = rowEdge(line);
-        out += std::string("<div role=\"") + role + "\"";
+        std::vector<Attribute> at { { "role", role } };
         if (columns > 1)
-            out += " aria-colspan=\"" + std::to_string(columns) + "\"";
+            at.push_back({ "aria-colspan", std::to_string(columns) });
         if (lines > 1)
-            out += " aria-rowspan=\"" + std::to_string(lines) + "\"";
-        out += " class=\"t\" style=\""
-            + box({ left, top, columnEdge(column + columns) - left, rowEdge(line + lines) - top })
-            + ";background:" + layout::cssColour(colour) + "\">" + escaped(text) + "</div>";
+            at.push_back({ "aria-rowspan", std::to_string(lines) });
+        at.push_back({ "class", "t" });
+        at.push_back({ "style",
+            box({ left, top, columnEdge(column + columns) - left, rowEdge(line + lines) - top })
+                + ";background:" + layout::cssColour(colour) });
+        out += element("div", at, escaped(text));
     };
-    out += "<div role=\"row\">";
     cell("columnheader", 0, 0, 1, 2, salmon, "Родители");
     cell("columnheader", 1, 0, 4, 1, salmon, "Деца");
-    out += "</div><div role=\"row\">";
+    std::string head = std::exchange(out, {});
     for (int c = 0; c < 4; ++c)
         cell("columnheader", 1 + c, 1, 1, 1, columnPink, groups[tableColumns[c]]);
-    out += "</div>";
+    std::string rowsMarkup = element("div", { { "role", "row" } }, head)
+        + element("div", { { "role", "row" } }, std::exchange(out, {}));
     const auto rows = tableRows();
     for (int r = 0; r < bodyRows; ++r) {
-        out += "<div role=\"row\">";
         cell("rowheader", 0, headerRows + r, 1, 1, pink, rows[r].parents);
         for (int c = 0; c < 4; ++c)
             cell("cell", 1 + c, headerRows + r, 1, 1, lightPink, rows[r].cells[c]);
-        out += "</div>";
+        rowsMarkup += element("div", { { "role", "row" } }, std::exchange(out, {}));
     }
-    return out + "</div>";
+    return element("div",
+        { { "class", "inner" }, { "id", "table" },
+            { "style", "width:" + px(tableWidth + 2) + ";height:" + px(tableHeight + 2) } },
+        rowsMarkup);
 }
 
 } // namespace morvela::web

@@ -158,8 +158,9 @@ private:
             val::global("keepAddress")(now);
     }
 
-    // The page's address after "#", or nullopt where it is too long to be a choice: read only
-    // once its length is known, for a link can be as long as a browser lets it be.
+    // The page's address fragment, "#" included, or nullopt where it is too long to be a
+    // choice: read only once its length is known, for a link can be as long as a browser lets
+    // it be.
     static std::optional<std::string> boundedHash()
     {
         const val hash = val::global("location")["hash"];

@@ -5,6 +5,7 @@ turned on before the program opens, and again with Orca turned on after it, as a
 Morvela for a pupil first. Usage: orca_lesson.py PROGRAM LOG"""
 import subprocess
 import sys
+import tempfile
 import time
 
 from orca_speech import BUTTON, FOUR, LISTS, drained, fail, hear, key, literal, others, refuse
@@ -27,7 +28,8 @@ def lesson(orca_first, log):
     if orca_first:
         orca_speech.start(log)
     # The program's own environment: it offers itself to a screen reader turned on later.
-    app = subprocess.Popen([program], stderr=subprocess.DEVNULL)
+    errors = tempfile.TemporaryFile()
+    app = subprocess.Popen([program], stderr=errors)
     others.append(app)
     # Focus can be set only once the window is mapped: a window found by name alone may
     # not be yet, and X refuses the focus with BadMatch.
@@ -39,7 +41,9 @@ def lesson(orca_first, log):
             break
         time.sleep(0.1)
     else:
-        fail("no window to focus")
+        errors.seek(0)
+        fail(f"no window to focus; the program {'is running' if app.poll() is None else 'ended'}"
+             f" and said {errors.read().decode(errors='replace')!r}")
     if not orca_first:
         orca_speech.start(log)
 

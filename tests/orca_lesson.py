@@ -13,6 +13,7 @@ import orca_speech
 
 program, log = sys.argv[1:3]
 
+
 def lesson(orca_first, log):
     """The lesson with Orca turned on before the program opens, or after it."""
     orca_speech.heard_upto = 0

@@ -105,7 +105,11 @@ def drained(step, after=None, seconds=15):
                 text = f.read()
         except FileNotFoundError:
             text = ""
-        taken = (text.count("EVENT MANAGER: Queueing") == text.count("EVENT MANAGER: Dequeued")
+        # Orca 48 says "Queued" once an event is in its queue; "Queueing", all Orca 43 says, comes
+        # before the script is looked up, which can fail and leave the event out of the queue.
+        queued = ("EVENT MANAGER: Queued " if "EVENT MANAGER: Queued " in text
+                  else "EVENT MANAGER: Queueing")
+        taken = (text.count(queued) == text.count("EVENT MANAGER: Dequeued")
                  and (after is None or re.search(after, text)))
         if len(text) != size:
             size, since = len(text), time.time()

@@ -4,8 +4,12 @@
 #include "layout.h"
 
 #include "layouttexts.h"
+#include "speech.h"
+
+#include <algorithm>
 
 #include <stdexcept>
+#include <utility>
 
 namespace morvela::layout {
 
@@ -36,6 +40,24 @@ bool Form::holds(const Control& frame, Kind kind) const
     return false;
 }
 
+bool Form::takesFocus(const Control& control) const
+{
+    return control.tabStop && control.enabled
+        && (control.container == id || takesFocusWithin(at(control.container)));
+}
+
+bool Form::takesFocusWithin(const Control& frame) const
+{
+    return frame.enabled && (frame.container == id || takesFocusWithin(at(frame.container)));
+}
+
+const Control* Form::captionOf(const Control& control) const
+{
+    for (const Control& c : controls)
+        if (c.heads == Heads::Caption && c.of == control.id)
+            return &c;
+    return nullptr;
+}
 Rect Form::onForm(const Control& control) const
 {
     Rect r = control.place();
@@ -82,52 +104,115 @@ std::string cssColour(Colour colour)
     return out;
 }
 
+std::string withFormFacts(std::string text, const Form& form)
+{
+    const std::pair<std::string_view, std::string> facts[] = {
+        { "@FORM_ID@", form.id.key() },
+        { "@FORM_WIDTH@", std::to_string(form.size().width) },
+        { "@FORM_HEIGHT@", std::to_string(form.size().height) },
+        { "@FORM_COLOUR@", cssColour(form.background) },
+    };
+    for (const auto& [marker, value] : facts)
+        for (auto at = text.find(marker); at != std::string::npos;
+             at = text.find(marker, at + value.size()))
+            text.replace(at, marker.size(), value);
+    return text;
+}
+
 namespace {
 
+// The form's table, control by control in tab order; each row reads as the table does.
 Form describe()
 {
     using K = Kind;
     const Id Text1_0 { "Text1", 0 }, List1_0 { "List1", 0 }, List1_1 { "List1", 1 },
         Frame1 { "Frame1" }, Frame2 { "Frame2" };
     const std::vector<std::string_view> groups { "0", "A", "B", "AB" };
-    Form f { form, 6915, 5970, formBlue, { "Times New Roman", 12, 400, 204 }, {} };
-    auto& c = f.controls;
-    // id, kind, container, left, top, width, height (twips), tab index, tab stop, background
-    c.push_back({ Text1_0, K::TextBox, form, 120, 4320, 6615, 1575, 0, true, false, 0,
-        texts::introduction });
-    c.push_back({ { "Label1", 0 }, K::Label, form, 1320, 0, 4215, 300, 2, false, true, labelOrange,
-        texts::heading, {}, true, true, false, Heads::Caption, form });
-    c.push_back({ { "Picture1" }, K::PictureBox, form, 120, 480, 3585, 3825, 3, true, false, 0 });
-    c.push_back({ List1_0, K::ListBox, form, 6000, 480, 735, 345, 4, true, false, 0, {}, groups });
-    c.push_back({ { "Label1", 1 }, K::Label, form, 3840, 480, 2175, 345, 5, false, true,
-        labelOrange, texts::father, {}, false, true, false, Heads::Caption, List1_0 });
-    c.push_back({ List1_1, K::ListBox, form, 6000, 840, 735, 345, 6, true, false, 0, {}, groups });
-    c.push_back({ { "Label1", 2 }, K::Label, form, 3840, 840, 2175, 345, 7, false, true,
-        labelOrange, texts::mother, {}, false, true, false, Heads::Caption, List1_1 });
-    c.push_back({ { "Command1", 0 }, K::CommandButton, form, 3840, 3840, 1095, 375, 8, true, true,
-        calculateGreen, texts::calculate });
-    c.push_back({ { "Command1", 1 }, K::CommandButton, form, 5640, 3840, 1095, 375, 9, true, true,
-        clearRed, texts::clear });
-    // The first parent's alleles head the grid's columns, the second parent's its rows.
-    const int alleleLeft[] = { 4560, 5400, 3840, 3840 }, alleleTop[] = { 2520, 2520, 2880, 3360 };
-    for (int i = 0; i < 4; ++i)
-        c.push_back({ { "Label2", i }, K::Label, form, alleleLeft[i], alleleTop[i], 735, 345,
-            10 + i, false, true, labelOrange, {}, {}, true, true, false,
-            i < 2 ? Heads::Column : Heads::Row, Frame1 });
-    // No border, and disabled: its cells take no input and no focus.
-    c.push_back({ Frame1, K::Frame, form, 4560, 2880, 1695, 855, 14, false, true, formBlue, {}, {},
-        false, false });
-    for (int i = 0; i < 4; ++i)
-        c.push_back({ { "Check1", i }, K::CheckBox, Frame1, 840 * (i % 2), 480 * (i / 2), 735, 345,
-            15 + i, false, true, buttonViolet });
-    c.push_back({ { "Label1", 3 }, K::Label, form, 4320, 2160, 2175, 300, 19, false, true,
-        labelOrange, texts::punnett, {}, true, true, false, Heads::Caption, Frame1 });
-    // No border and no caption shown: it only holds the two options together.
-    c.push_back({ Frame2, K::Frame, form, 4320, 1320, 2055, 735, 20, false, true, formBlue });
-    c.push_back({ { "Option1", 0 }, K::OptionButton, Frame2, 120, 0, 1935, 375, 21, true, true,
-        buttonViolet, texts::homozygous, {}, false, true, true });
-    c.push_back({ { "Option1", 1 }, K::OptionButton, Frame2, 120, 360, 1935, 375, 22, true, true,
-        buttonViolet, texts::heterozygous });
+    // A control to a few lines, to be read against the table; the formatter would give each
+    // field a line of its own.
+    // clang-format off
+    Form f { .id = form, .caption = caption(), .width = 6915, .height = 5970,
+        .background = formBlue, .font = { "Times New Roman", 12, 400 }, .controls = {
+        { .id = Text1_0, .kind = K::TextBox, .left = 120, .top = 4320, .width = 6615,
+            .height = 1575, .tab = 0, .tabStop = true, .caption = texts::introduction,
+            .scrollBars = ScrollBars::Vertical, .locked = true,
+            .accessibleName = speech::reportName },
+        { .id = { "Label1", 0 }, .kind = K::Label, .left = 1320, .top = 0, .width = 4215,
+            .height = 300, .tab = 2, .background = labelOrange, .caption = texts::heading,
+            .align = Align::Centre, .heads = Heads::Caption, .of = form },
+        { .id = { "Picture1" }, .kind = K::PictureBox, .left = 120, .top = 480, .width = 3585,
+            .height = 3825, .tab = 3, .tabStop = true, .border = Border::Sunken,
+            .accessibleName = speech::pictureName,
+            .accessibleDescription = speech::tableDescription() },
+        { .id = List1_0, .kind = K::ListBox, .left = 6000, .top = 480, .width = 735,
+            .height = 345, .tab = 4, .tabStop = true, .items = groups,
+            .scrollBars = ScrollBars::Vertical },
+        { .id = { "Label1", 1 }, .kind = K::Label, .left = 3840, .top = 480, .width = 2175,
+            .height = 345, .tab = 5, .background = labelOrange, .caption = texts::father,
+            .heads = Heads::Caption, .of = List1_0 },
+        { .id = List1_1, .kind = K::ListBox, .left = 6000, .top = 840, .width = 735,
+            .height = 345, .tab = 6, .tabStop = true, .items = groups,
+            .scrollBars = ScrollBars::Vertical },
+        { .id = { "Label1", 2 }, .kind = K::Label, .left = 3840, .top = 840, .width = 2175,
+            .height = 345, .tab = 7, .background = labelOrange, .caption = texts::mother,
+            .heads = Heads::Caption, .of = List1_1 },
+        { .id = { "Command1", 0 }, .kind = K::CommandButton, .left = 3840, .top = 3840,
+            .width = 1095, .height = 375, .tab = 8, .tabStop = true,
+            .background = calculateGreen, .caption = texts::calculate },
+        { .id = { "Command1", 1 }, .kind = K::CommandButton, .left = 5640, .top = 3840,
+            .width = 1095, .height = 375, .tab = 9, .tabStop = true, .background = clearRed,
+            .caption = texts::clear },
+        // The first parent's alleles head the grid's columns, the second parent's its rows.
+        { .id = { "Label2", 0 }, .kind = K::Label, .left = 4560, .top = 2520, .width = 735,
+            .height = 345, .tab = 10, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Column, .of = Frame1,
+            .accessibleDescription = speech::alleleDescription(0) },
+        { .id = { "Label2", 1 }, .kind = K::Label, .left = 5400, .top = 2520, .width = 735,
+            .height = 345, .tab = 11, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Column, .of = Frame1,
+            .accessibleDescription = speech::alleleDescription(1) },
+        { .id = { "Label2", 2 }, .kind = K::Label, .left = 3840, .top = 2880, .width = 735,
+            .height = 345, .tab = 12, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Row, .of = Frame1,
+            .accessibleDescription = speech::alleleDescription(2) },
+        { .id = { "Label2", 3 }, .kind = K::Label, .left = 3840, .top = 3360, .width = 735,
+            .height = 345, .tab = 13, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Row, .of = Frame1,
+            .accessibleDescription = speech::alleleDescription(3) },
+        // Disabled: its cells take no input and no focus.
+        { .id = Frame1, .kind = K::Frame, .left = 4560, .top = 2880, .width = 1695,
+            .height = 855, .tab = 14, .background = formBlue, .enabled = false,
+            .border = Border::None },
+        { .id = { "Check1", 0 }, .kind = K::CheckBox, .container = Frame1, .left = 0, .top = 0,
+            .width = 735, .height = 345, .tab = 15, .tabStop = true,
+            .background = buttonViolet, .accessibleDescription = speech::cellDescription(0) },
+        { .id = { "Check1", 1 }, .kind = K::CheckBox, .container = Frame1, .left = 840,
+            .top = 0, .width = 735, .height = 345, .tab = 16, .tabStop = true,
+            .background = buttonViolet, .accessibleDescription = speech::cellDescription(1) },
+        { .id = { "Check1", 2 }, .kind = K::CheckBox, .container = Frame1, .left = 0,
+            .top = 480, .width = 735, .height = 345, .tab = 17, .tabStop = true,
+            .background = buttonViolet, .accessibleDescription = speech::cellDescription(2) },
+        { .id = { "Check1", 3 }, .kind = K::CheckBox, .container = Frame1, .left = 840,
+            .top = 480, .width = 735, .height = 345, .tab = 18, .tabStop = true,
+            .background = buttonViolet, .accessibleDescription = speech::cellDescription(3) },
+        { .id = { "Label1", 3 }, .kind = K::Label, .left = 4320, .top = 2160, .width = 2175,
+            .height = 300, .tab = 19, .background = labelOrange, .caption = texts::punnett,
+            .align = Align::Centre, .heads = Heads::Caption, .of = Frame1 },
+        // No caption shown: it only holds the two options together.
+        { .id = Frame2, .kind = K::Frame, .left = 4320, .top = 1320, .width = 2055,
+            .height = 735, .tab = 20, .background = formBlue, .border = Border::None,
+            .accessibleName = speech::optionsName },
+        { .id = { "Option1", 0 }, .kind = K::OptionButton, .container = Frame2, .left = 120,
+            .top = 0, .width = 1935, .height = 375, .tab = 21, .tabStop = true,
+            .background = buttonViolet, .caption = texts::homozygous, .value = true },
+        { .id = { "Option1", 1 }, .kind = K::OptionButton, .container = Frame2, .left = 120,
+            .top = 360, .width = 1935, .height = 375, .tab = 22, .tabStop = true,
+            .background = buttonViolet, .caption = texts::heterozygous },
+    } };
+    // clang-format on
+    // The tab index is the order: every face makes and reaches the controls in this one.
+    std::stable_sort(f.controls.begin(), f.controls.end(),
+        [](const Control& a, const Control& b) { return a.tab < b.tab; });
     return f;
 }
 

@@ -4,10 +4,12 @@
 #pragma once
 
 // The main form as a description: every control with its kind, name and index, its container,
-// place and size, colours, caption and tab order, written once. The window is built from it, and
-// the page is generated from it.
+// place and size, colours, caption, settings, tab order and what a screen reader is told, written
+// once, in the order of the form's table. The window is built from it, and the page is generated
+// from it.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,28 +61,40 @@ struct Rect
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+enum class Align { Left, Centre };
+// Default: the toolkit's own for the kind (a text box's or a list's inset edge).
+enum class Border { Default, None, Sunken };
+enum class ScrollBars { None, Vertical };
+
+// One control, with every setting that shows. What is left out keeps the toolkit's default.
 struct Control
 {
     Id id;
     Kind kind;
-    Id container; // `form`, or the frame that holds it
-    int left, top, width, height; // twips, within the container
-    int tabIndex;
-    // Takes the focus by Tab. Of the option buttons only the chosen one does, as the toolkit
-    // decides; both are marked here.
-    bool tabStop;
-    // The background; none where the toolkit's window background shows.
-    bool hasBackground = false;
-    Colour background = 0;
-    // The initial caption, text or item list; empty where code sets it at run time.
+    Id container = form; // or the frame that holds it
+    int left = 0, top = 0, width = 0, height = 0; // twips, within the container
+    int tab = 0; // its place in the tab order
+    // Would take the focus by Tab; a control in a disabled frame still takes none (takesFocus).
+    // Of the option buttons only the chosen one does, as the toolkit decides; both are marked.
+    bool tabStop = false;
+    // None where the toolkit's window background shows.
+    std::optional<Colour> background {};
+    // The initial caption, text or items; empty where code sets it at run time.
     std::string_view caption {};
     std::vector<std::string_view> items {};
-    bool centred = false; // a label's text
+    Align align = Align::Left; // a label's text
     bool enabled = true;
     bool value = false; // an option button chosen as laid out
-    // For a label: what it heads, and which control.
+    Border border = Border::Default;
+    ScrollBars scrollBars = ScrollBars::None;
+    bool locked = false; // a text box the user scrolls, selects and copies, but never edits
+    // For a label: what it heads, and which control. A control headed by a caption is named by it.
     Heads heads = Heads::Nothing;
     Id of {};
+    // What a screen reader gets beyond the caption: a name where no caption says what the control
+    // is, and a description of where it stands.
+    std::string accessibleName {};
+    std::string accessibleDescription {};
 
     // Pixels, within the container.
     Rect place() const;
@@ -91,24 +105,35 @@ struct Font
     std::string_view family;
     int points;
     int weight;
-    int charset;
 };
 
 struct Form
 {
     Id id;
+    std::string caption; // the window's title
     int width, height; // the client area, twips
     Colour background;
     Font font;
+    // A fixed single border: the user cannot resize the window, nor minimize or maximize it.
+    bool resizable = false;
+    bool minButton = false;
+    bool maxButton = false;
     // Every control, in tab order.
     std::vector<Control> controls;
 
     const Control& at(Id id) const;
     // Whether the frame holds a control of that kind.
     bool holds(const Control& frame, Kind kind) const;
+    // Whether Tab reaches it: a tab stop, enabled, in an enabled frame.
+    bool takesFocus(const Control& control) const;
+    // The caption label that heads the control, if any.
+    const Control* captionOf(const Control& control) const;
     // Pixels within the form's client area, through the frame that holds it.
     Rect onForm(const Control& control) const;
     Rect size() const;
+
+private:
+    bool takesFocusWithin(const Control& frame) const;
 };
 
 const Form& mainForm();
@@ -122,5 +147,10 @@ std::string shownText(std::string_view exact);
 
 // "#C0C0FF" as CSS writes it: "#c0c0ff".
 std::string cssColour(Colour colour);
+
+// The text with the form's facts in place of their markers, for the files written from the form:
+// @FORM_ID@, @FORM_WIDTH@ and @FORM_HEIGHT@ (the client area in pixels), @FORM_COLOUR@ (as CSS
+// writes it).
+std::string withFormFacts(std::string text, const Form& form);
 
 } // namespace morvela::layout

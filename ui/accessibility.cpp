@@ -11,7 +11,6 @@
 #include "reportbox.h"
 #include "widgets.h"
 
-#include "layouttexts.h"
 #include "speech.h"
 
 #include <QAccessibleWidget>
@@ -20,13 +19,6 @@
 namespace morvela {
 
 namespace {
-
-QWidget* control(const QWidget* window, const char* name, int index = -1)
-{
-    const QString id = index < 0 ? QLatin1String(name)
-                                 : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-    return window->findChild<QWidget*>(id);
-}
 
 // The picture is an image to a screen reader, the announcer a notification, and the Punnett grid
 // a table of text; the report is read by the lines it shows. A list shows all
@@ -100,31 +92,24 @@ void MainWindow::installAccessibleInterfaces()
     Q_UNUSED(installed);
 }
 
-void MainWindow::describeForAccessibility()
+void MainWindow::describeForAccessibility(const layout::Form& form)
 {
-    control(this, "Text1", 0)->setAccessibleName(QString::fromUtf8(speech::reportName));
-    QWidget* picture = control(this, "Picture1");
-    picture->setAccessibleName(QString::fromUtf8(speech::pictureName));
-    picture->setAccessibleDescription(QString::fromStdString(speech::tableDescription()));
-
-    // Each list is announced with its caption. The caption is also its buddy, so that the label
-    // says what it labels; Qt's list interface reports no relation back, hence the name.
-    for (int i = 0; i < 2; ++i) {
-        auto* caption = qobject_cast<QLabel*>(control(this, "Label1", i + 1));
-        QWidget* list = control(this, "List1", i);
-        caption->setBuddy(list);
-        list->setAccessibleName(caption->text());
-    }
-    control(this, "Frame2")->setAccessibleName(QString::fromUtf8(speech::optionsName));
-    control(this, "Frame1")->setAccessibleName(QString::fromUtf8(texts::punnett));
-
-    // Allele labels and cells keep their captions as names: the alleles and genotypes are what
-    // must be heard. Their descriptions say where they stand.
-    for (int i = 0; i < 4; ++i) {
-        control(this, "Label2", i)
-            ->setAccessibleDescription(QString::fromStdString(speech::alleleDescription(i)));
-        control(this, "Check1", i)
-            ->setAccessibleDescription(QString::fromStdString(speech::cellDescription(i)));
+    for (const layout::Control& c : form.controls) {
+        QWidget* widget = widgets_.at(&c);
+        if (!c.accessibleName.empty())
+            widget->setAccessibleName(QString::fromStdString(c.accessibleName));
+        if (!c.accessibleDescription.empty())
+            widget->setAccessibleDescription(QString::fromStdString(c.accessibleDescription));
+        // A control headed by a caption is announced with it. A caption of a control that takes
+        // the focus is also its buddy, so that the label says what it labels; Qt's list interface
+        // reports no relation back, hence the name.
+        const layout::Control* caption = form.captionOf(c);
+        if (!caption)
+            continue;
+        auto* label = qobject_cast<QLabel*>(widgets_.at(caption));
+        if (form.takesFocus(c))
+            label->setBuddy(widget);
+        widget->setAccessibleName(label->text());
     }
 }
 

@@ -8,8 +8,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include <stdexcept>
-
 namespace morvela {
 
 QtListBox::QtListBox(QListWidget* widget)
@@ -32,10 +30,13 @@ std::int16_t QtListBox::listIndex() const
     return static_cast<std::int16_t>(widget_->currentRow());
 }
 
-void QtListBox::setListIndex(std::int16_t index)
+std::int16_t QtListBox::listCount() const
 {
-    if (index < -1 || index >= widget_->count())
-        throw std::out_of_range("позиция " + std::to_string(index) + " не е в списъка");
+    return static_cast<std::int16_t>(widget_->count());
+}
+
+void QtListBox::choose(std::int16_t index)
+{
     // Qt signals only a real change; the form needs its handler to run on every assignment, and
     // inside it.
     assigning_ = true;

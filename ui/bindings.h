@@ -34,10 +34,12 @@ public:
     void clear() override;
     void addItem(const std::string& text) override;
     std::int16_t listIndex() const override;
-    void setListIndex(std::int16_t index) override;
+    std::int16_t listCount() const override;
     std::string item(std::int16_t i) const override;
 
 private:
+    void choose(std::int16_t index) override;
+
     QListWidget* widget_;
     std::function<void()> clickHandler_;
     bool assigning_ = false;

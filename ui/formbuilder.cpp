@@ -6,6 +6,7 @@
 #include "reportbox.h"
 #include "widgets.h"
 
+#include <QAbstractScrollArea>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -27,6 +28,13 @@ QColor colour(layout::Colour rgb)
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
+void showScrollBars(QAbstractScrollArea* area, layout::ScrollBars bars)
+{
+    area->setVerticalScrollBarPolicy(
+        bars == layout::ScrollBars::Vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 void fill(QWidget* widget, QColor colour)
 {
     QPalette palette = widget->palette();
@@ -41,28 +49,41 @@ QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* paren
     switch (c.kind) {
     case Kind::TextBox: {
         auto* report = new ReportBox(parent);
+        if (c.locked) {
+            // It scrolls, selects and copies, by mouse and keyboard, but never edits.
+            report->setReadOnly(true);
+            report->setTextInteractionFlags(
+                Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+        showScrollBars(report, c.scrollBars);
         report->setExactText(std::string(c.caption));
         return report;
     }
     case Kind::Label: {
         auto* label = new QLabel(text(c.caption), parent);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setAlignment((c.align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
+            | Qt::AlignVCenter);
         return label;
     }
-    case Kind::PictureBox:
-        return new PictureBox(parent);
+    case Kind::PictureBox: {
+        auto* picture = new PictureBox(parent);
+        if (c.border == layout::Border::Sunken)
+            picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        return picture;
+    }
     case Kind::ListBox: {
         auto* list = new GroupList(parent);
         for (std::string_view item : c.items)
             list->addItem(text(item));
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        showScrollBars(list, c.scrollBars);
         return list;
     }
     case Kind::CommandButton:
-        // Its colour is its face, painted by the button itself.
-        return new ColourButton(text(c.caption), colour(c.background), parent);
+        // Its colour is its face, painted by the button itself; without one, the toolkit's.
+        return new ColourButton(text(c.caption),
+            c.background ? colour(*c.background) : parent->palette().color(QPalette::Button),
+            parent);
     case Kind::Frame:
         if (form.holds(c, Kind::CheckBox))
             return new PunnettGrid(parent);
@@ -84,11 +105,25 @@ QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* paren
 
 } // namespace
 
-void buildForm(QWidget* window, const layout::Form& form)
+FormWidgets buildForm(QWidget* window, const layout::Form& form)
 {
     window->setObjectName(QString::fromStdString(form.id.key()));
+    window->setWindowTitle(text(form.caption));
+    // A close button and system menu always; a fixed border unless the form is resizable.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (form.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (form.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (!form.resizable)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    window->setWindowFlags(flags);
     const layout::Rect size = form.size();
-    window->setFixedSize(size.width, size.height);
+    if (form.resizable)
+        window->resize(size.width, size.height);
+    else
+        window->setFixedSize(size.width, size.height);
     fill(window, colour(form.background));
     // Where the face is missing, fontconfig gives a metric-compatible serif.
     QFont font(text(form.font.family), form.font.points, form.font.weight);
@@ -96,19 +131,25 @@ void buildForm(QWidget* window, const layout::Form& form)
     window->setFont(font);
 
     // Made in tab order, which is also the order in which they are drawn over each other.
-    std::map<std::string, QWidget*> made { { form.id.key(), window } };
+    FormWidgets made;
+    const auto widget
+        = [&](layout::Id id) { return id == form.id ? window : made.at(&form.at(id)); };
     std::vector<QWidget*> tabStops;
     for (const layout::Control& c : form.controls) {
-        QWidget* widget = make(form, c, made.at(c.container.key()));
+        QWidget* w = make(form, c, widget(c.container));
         const layout::Rect r = c.place();
-        widget->setObjectName(QString::fromStdString(c.id.key()));
-        widget->setGeometry(r.x, r.y, r.width, r.height);
-        if (c.hasBackground && c.kind != Kind::CommandButton)
-            fill(widget, colour(c.background));
-        widget->setEnabled(c.enabled);
-        made[c.id.key()] = widget;
-        if (c.tabStop)
-            tabStops.push_back(widget);
+        w->setObjectName(QString::fromStdString(c.id.key()));
+        w->setGeometry(r.x, r.y, r.width, r.height);
+        if (c.background && c.kind != Kind::CommandButton)
+            fill(w, colour(*c.background));
+        w->setEnabled(c.enabled);
+        made[&c] = w;
+        if (form.takesFocus(c)) {
+            // A picture box is one of the controls that Qt would not stop at by itself.
+            if (w->focusPolicy() == Qt::NoFocus)
+                w->setFocusPolicy(Qt::StrongFocus);
+            tabStops.push_back(w);
+        }
     }
 
     for (const layout::Control& c : form.controls) {
@@ -116,16 +157,16 @@ void buildForm(QWidget* window, const layout::Form& form)
             continue;
         // Labels are drawn beneath their neighbours: a list box or the grid covers the one pixel
         // where a label overlaps it.
-        made.at(c.id.key())->lower();
+        made.at(&c)->lower();
     }
     for (const layout::Control& c : form.controls) {
-        auto* grid = qobject_cast<PunnettGrid*>(made.at(c.id.key()));
+        auto* grid = qobject_cast<PunnettGrid*>(made.at(&c));
         if (!grid)
             continue;
         std::map<layout::Heads, std::vector<QWidget*>> heads;
         for (const layout::Control& l : form.controls)
             if (l.kind == Kind::Label && l.of == c.id)
-                heads[l.heads].push_back(made.at(l.id.key()));
+                heads[l.heads].push_back(made.at(&l));
         grid->setHeaders(heads[layout::Heads::Caption].at(0),
             { heads[layout::Heads::Column].at(0), heads[layout::Heads::Column].at(1) },
             { heads[layout::Heads::Row].at(0), heads[layout::Heads::Row].at(1) });
@@ -136,6 +177,7 @@ void buildForm(QWidget* window, const layout::Form& form)
         QWidget::setTabOrder(tabStops[i], tabStops[i + 1]);
     if (!tabStops.empty())
         tabStops.front()->setFocus();
+    return made;
 }
 
 } // namespace morvela

@@ -5,13 +5,18 @@
 
 #include "layout.h"
 
+#include <map>
+
 class QWidget;
 
 namespace morvela {
 
-// Makes the form on the window from its description: the window's size, colour and font, then
-// every control at its place with its caption and colours, named by its key ("List1_0"), in the
-// tab order, the focus on the first that takes it.
-void buildForm(QWidget* window, const layout::Form& form);
+// Each control of the form and the widget made for it.
+using FormWidgets = std::map<const layout::Control*, QWidget*>;
+
+// Makes the form on the window from its description: the window's title, border, size, colour
+// and font, then every control at its place with its caption, colours and settings, named by its
+// key ("List1_0"), in the tab order, the focus on the first that takes it.
+FormWidgets buildForm(QWidget* window, const layout::Form& form);
 
 } // namespace morvela

@@ -41,21 +41,13 @@ constexpr auto pictureDecoding = std::launch::deferred;
 constexpr auto pictureDecoding = std::launch::async;
 #endif
 
-template <typename W = QWidget> W* control(const QWidget* window, const char* name, int index = -1)
-{
-    return window->findChild<W*>(QString::fromStdString(layout::Id { name, index }.key()));
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
 {
     keepClassicLook(this);
-    setWindowTitle(QString::fromStdString(layout::caption()));
-    // A fixed single border: a close button and system menu, no minimize or maximize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    const layout::Form& form = layout::mainForm();
     // Decoding the pictures takes about as long as building the controls: do it alongside. On a
     // display scaled above 100 % the table is drawn at twice the pixels (its "@2x" name tells Qt
     // so), as sharp as the text around it; only the one that serves is decoded.
@@ -66,13 +58,15 @@ MainWindow::MainWindow(QWidget* parent)
         return std::tuple(QImage(tableFile), QImage(morvela_icon), QImage(morvela_icon_2x));
     });
     installAccessibleInterfaces();
-    buildForm(this, layout::mainForm());
-    reportBox_ = control<ReportBox>(this, "Text1", 0);
+    widgets_ = buildForm(this, form);
     announcer_ = new Announcer(this);
-    bindControls();
-    describeForAccessibility();
+    options_ = new QButtonGroup(this);
+    controls_ = bindControls(form, *this);
+    form_ = std::make_unique<Morvela>(controls_);
+    bindCommands(form);
+    describeForAccessibility(form);
     const auto [table, icon, icon2x] = pictures.get();
-    control<PictureBox>(this, "Picture1")->setPicture(table);
+    findChild<PictureBox*>()->setPicture(table);
     QIcon windowIcon(QPixmap::fromImage(icon));
     windowIcon.addPixmap(QPixmap::fromImage(icon2x));
     setWindowIcon(windowIcon);
@@ -81,47 +75,55 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::bindControls()
+ListBox& MainWindow::listBox(const layout::Control& c)
 {
-    Controls& controls = controls_;
-    options_ = new QButtonGroup(this);
-    commands_ = new QButtonGroup(this);
-    for (int i = 0; i < 2; ++i) {
-        options_->addButton(control<QRadioButton>(this, "Option1", i), i);
-        commands_->addButton(control<QAbstractButton>(this, "Command1", i), i);
-        lists_[i] = std::make_unique<QtListBox>(control<QListWidget>(this, "List1", i));
-        optionButtons_[i]
-            = std::make_unique<QtOptionButton>(qobject_cast<QRadioButton*>(options_->button(i)));
-        controls.List1[i] = lists_[i].get();
-        controls.Option1[i] = optionButtons_[i].get();
-    }
-    for (int i = 0; i < 4; ++i) {
-        alleles_[i] = std::make_unique<QtLabel>(control<QLabel>(this, "Label2", i));
-        cells_[i] = std::make_unique<QtCheckBox>(control<QCheckBox>(this, "Check1", i));
-        controls.Label2[i] = alleles_[i].get();
-        controls.Check1[i] = cells_[i].get();
-    }
-    report_ = std::make_unique<QtTextBox>(reportBox_);
-    controls.Text1[0] = report_.get();
-    form_ = std::make_unique<Morvela>(controls);
+    auto* widget = qobject_cast<QListWidget*>(widgets_.at(&c));
+    auto* list = new QtListBox(widget);
+    lists_.emplace_back(list);
+    const auto index = static_cast<std::int16_t>(c.id.index);
+    list->setClickHandler([this, index] { form_->List1_Click(index); });
+    connect(widget, &QListWidget::currentRowChanged, this, [this, list, index] {
+        if (!list->assigning() && dispatch(QString::fromUtf8(speech::choosingGroup), [this, index] {
+                form_->List1_Click(index);
+            }))
+            announceChoice(index);
+    });
+    return *list;
+}
 
-    for (int i = 0; i < 2; ++i) {
-        QtListBox* list = lists_[i].get();
-        const auto index = static_cast<std::int16_t>(i);
-        list->setClickHandler([this, index] { form_->List1_Click(index); });
-        connect(control<QListWidget>(this, "List1", i), &QListWidget::currentRowChanged, this,
-            [this, list, index] {
-                if (!list->assigning()
-                    && dispatch(QString::fromUtf8(speech::choosingGroup),
-                        [this, index] { form_->List1_Click(index); }))
-                    announceChoice(index);
-            });
-    }
+OptionButton& MainWindow::optionButton(const layout::Control& c)
+{
+    auto* widget = qobject_cast<QRadioButton*>(widgets_.at(&c));
+    options_->addButton(widget, c.id.index);
+    return *optionButtons_.emplace_back(std::make_unique<QtOptionButton>(widget));
+}
+
+CaptionControl& MainWindow::caption(const layout::Control& c)
+{
+    QWidget* widget = widgets_.at(&c);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return *captions_.emplace_back(std::make_unique<QtLabel>(label));
+    return *captions_.emplace_back(std::make_unique<QtCheckBox>(qobject_cast<QCheckBox*>(widget)));
+}
+
+TextBox& MainWindow::textBox(const layout::Control& c)
+{
+    reportBox_ = qobject_cast<ReportBox*>(widgets_.at(&c));
+    report_ = std::make_unique<QtTextBox>(reportBox_);
+    return *report_;
+}
+
+void MainWindow::bindCommands(const layout::Form& form)
+{
     connect(options_, &QButtonGroup::idClicked, this, [this](int id) {
         if (dispatch(QString::fromUtf8(speech::choosingAlleles),
                 [this, id] { form_->Option1_Click(static_cast<std::int16_t>(id)); }))
             announceReset();
     });
+    commands_ = new QButtonGroup(this);
+    for (const layout::Control& c : form.controls)
+        if (c.kind == layout::Kind::CommandButton)
+            commands_->addButton(qobject_cast<QAbstractButton*>(widgets_.at(&c)), c.id.index);
     connect(commands_, &QButtonGroup::idClicked, this, [this](int id) {
         if (!dispatch(QString::fromStdString(
                           speech::pressing(commands_->button(id)->text().toStdString())),
@@ -150,8 +152,9 @@ void MainWindow::reportError(const QString& message)
         reporter_(message);
         return;
     }
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Morvela"), message, QMessageBox::Ok, this);
+    // Titled with the form's name, as the program's own messages are.
+    auto* box = new QMessageBox(QMessageBox::Warning,
+        QString::fromStdString(layout::mainForm().id.key()), message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

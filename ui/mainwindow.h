@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "binding.h"
 #include "bindings.h"
+#include "formbuilder.h"
 #include "morvela.h"
 
 #include <QWidget>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 
@@ -23,7 +26,7 @@ class ReportBox;
 namespace morvela {
 
 // The main form: its controls as laid out, bound to the form's logic.
-class MainWindow final : public QWidget
+class MainWindow final : public QWidget, private ControlFactory
 {
     Q_OBJECT
 
@@ -44,9 +47,14 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void bindControls();
+    // Over each widget that the form's logic reaches, the control it sees, wired to its handler.
+    ListBox& listBox(const layout::Control& control) override;
+    OptionButton& optionButton(const layout::Control& control) override;
+    CaptionControl& caption(const layout::Control& control) override;
+    TextBox& textBox(const layout::Control& control) override;
+    void bindCommands(const layout::Form& form);
     static void installAccessibleInterfaces();
-    void describeForAccessibility();
+    void describeForAccessibility(const layout::Form& form);
     // Runs one handler for the event loop: an error stops the handler, is reported, and the
     // window goes on with what had been assigned. True when the handler ran to its end.
     bool dispatch(const QString& action, const std::function<void()>& handler);
@@ -64,11 +72,11 @@ private:
     Announcer* announcer_ = nullptr;
     QButtonGroup* options_ = nullptr;
     QButtonGroup* commands_ = nullptr;
-    std::array<std::unique_ptr<QtListBox>, 2> lists_;
-    std::array<std::unique_ptr<QtOptionButton>, 2> optionButtons_;
-    std::array<std::unique_ptr<QtLabel>, 4> alleles_;
-    std::array<std::unique_ptr<QtCheckBox>, 4> cells_;
-    std::unique_ptr<QtTextBox> report_;
+    FormWidgets widgets_;
+    std::vector<std::unique_ptr<ListBox>> lists_;
+    std::vector<std::unique_ptr<OptionButton>> optionButtons_;
+    std::vector<std::unique_ptr<CaptionControl>> captions_;
+    std::unique_ptr<TextBox> report_;
     // The controls as the form sees them, which is also what is said of them.
     Controls controls_;
     std::unique_ptr<Morvela> form_;

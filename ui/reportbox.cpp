@@ -12,13 +12,8 @@ namespace morvela {
 ReportBox::ReportBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
-    // Locked: it scrolls, selects and copies, by mouse and keyboard, but never edits.
-    setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabChangesFocus(true);
     setUndoRedoEnabled(false);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
 }

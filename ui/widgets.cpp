@@ -178,13 +178,6 @@ QWidget* PunnettGrid::rowHeader(int row) const
     return row >= 0 && row < 2 ? rows_[row].data() : nullptr;
 }
 
-PictureBox::PictureBox(QWidget* parent)
-    : QFrame(parent)
-{
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
 void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;

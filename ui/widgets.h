@@ -93,14 +93,14 @@ private:
     std::array<QPointer<QWidget>, 2> columns_, rows_;
 };
 
-// A picture box: its picture unscaled inside a sunken two-pixel border. It takes focus in the
-// tab order, so it shows a focus rectangle when it has it.
+// A picture box: its picture unscaled inside its border, and a focus rectangle when it has the
+// focus.
 class PictureBox final : public QFrame
 {
     Q_OBJECT
 
 public:
-    explicit PictureBox(QWidget* parent = nullptr);
+    using QFrame::QFrame;
 
     const QImage& picture() const { return picture_; }
     void setPicture(const QImage& picture);

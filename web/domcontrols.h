@@ -24,11 +24,6 @@ inline val element(const std::string& id)
     return val::global("document").call<val>("getElementById", id);
 }
 
-inline std::string indexed(const char* name, int index)
-{
-    return layout::Id { name, index }.key();
-}
-
 inline void setText(val node, const std::string& text)
 {
     node.set("textContent", text);
@@ -64,17 +59,14 @@ public:
         // The pupil's choice lives in the element.
         return assigned_ ? index_ : static_cast<std::int16_t>(select_["selectedIndex"].as<int>());
     }
-    void setListIndex(std::int16_t index) override
-    {
-        index_ = index;
-        assigned_ = true;
-        clickHandler_();
-    }
+    std::int16_t listCount() const override { return static_cast<std::int16_t>(items_.size()); }
     std::string item(std::int16_t i) const override
     {
         return i >= 0 && i < static_cast<int>(items_.size()) ? items_[std::size_t(i)]
                                                              : std::string();
     }
+    // Chooses as the pupil would, before the form's handler is run for it.
+    void pick(int index) { select_.set("selectedIndex", index); }
     void show()
     {
         if (!assigned_)
@@ -94,6 +86,13 @@ public:
     }
 
 private:
+    void choose(std::int16_t index) override
+    {
+        index_ = index;
+        assigned_ = true;
+        clickHandler_();
+    }
+
     std::vector<std::string> shownItems() const
     {
         std::vector<std::string> items;
@@ -139,6 +138,8 @@ public:
     {
     }
     bool value() const override { return input_["checked"].as<bool>(); }
+    // Chosen as the pupil would, before the form's handler is run for it.
+    void check() { input_.set("checked", true); }
     std::string caption() const override { return caption_["textContent"].as<std::string>(); }
 
 private:
@@ -157,6 +158,7 @@ public:
     {
     }
     std::string text() const override { return text_; }
+    val area() const { return area_; }
     void setText(const std::string& text) override
     {
         text_ = text;

@@ -6,34 +6,46 @@
 // window. The page already shows the form after start-up: binding to it changes nothing.
 
 #include "address.h"
+#include "binding.h"
 #include "domcontrols.h"
+#include "events.h"
 #include "layout.h"
 #include "morvela.h"
 #include "speech.h"
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace morvela::web {
 
 namespace {
 
-class Page
+class Page final : ControlFactory
 {
 public:
     Page()
     {
-        bind();
+        const layout::Form& form = layout::mainForm();
+        controls_ = bindControls(form, *this);
+        form_ = std::make_unique<Morvela>(controls_);
+        for (const layout::Control& c : form.controls)
+            if (c.kind == layout::Kind::CommandButton)
+                commandCaptions_[c.id.index] = c.caption;
         dispatch(speech::loading, [this] { form_->Form_Load(); });
         addressChanged();
         val document = val::global("document");
-        if (document["activeElement"] == document["body"])
-            element("Text1_0").call<void>("focus");
+        const auto first = std::find_if(form.controls.begin(), form.controls.end(),
+            [&form](const layout::Control& c) { return form.takesFocus(c); });
+        if (document["activeElement"] == document["body"] && first != form.controls.end())
+            element(first->id.key()).call<void>("focus");
         val::global("performance").call<void>("mark", std::string("ready"));
     }
 
@@ -69,52 +81,49 @@ public:
         const bool homozygous = wanted->homozygous.value_or(controls_.Option1[0]->value());
         if (homozygous != controls_.Option1[0]->value()) {
             const int option = homozygous ? 0 : 1;
-            element(indexed("Option1", option)).set("checked", true);
+            static_cast<DomOptionButton*>(controls_.Option1[std::size_t(option)])->check();
             optionClicked(option);
         }
         for (int i = 0; i < 2; ++i) {
             if (controls_.List1[i]->listIndex() == wanted->groups[i])
                 continue;
-            element(indexed("List1", i)).set("selectedIndex", wanted->groups[i]);
+            static_cast<DomListBox*>(controls_.List1[std::size_t(i)])->pick(wanted->groups[i]);
             listChanged(i);
         }
     }
     void commandClicked(int index)
     {
-        const std::string caption
-            = element(indexed("Command1", index))["textContent"].as<std::string>();
-        if (!dispatch(speech::pressing(caption),
+        if (!dispatch(speech::pressing(commandCaptions_[index]),
                 [this, index] { form_->Command1_Click(static_cast<std::int16_t>(index)); }))
             return;
         announce(index == 0 ? speech::report(controls_) : speech::reset(controls_));
         if (index == 0)
-            reveal(element("Text1_0"));
+            reveal(report_->area());
         remember();
     }
 
 private:
-    void bind()
+    ListBox& listBox(const layout::Control& c) override
     {
-        for (int i = 0; i < 2; ++i) {
-            const auto index = static_cast<std::int16_t>(i);
-            lists_[i] = std::make_unique<DomListBox>(
-                element(indexed("List1", i)), [this, index] { form_->List1_Click(index); });
-            val input = element(indexed("Option1", i));
-            options_[i] = std::make_unique<DomOptionButton>(input, input["nextElementSibling"]);
-            controls_.List1[i] = lists_[i].get();
-            controls_.Option1[i] = options_[i].get();
-        }
-        for (int i = 0; i < 4; ++i) {
-            alleles_[i] = std::make_unique<DomCaption>(element(indexed("Label2", i)));
-            cells_[i] = std::make_unique<DomCaption>(element(indexed("Check1", i)));
-            controls_.Label2[i] = alleles_[i].get();
-            controls_.Check1[i] = cells_[i].get();
-        }
+        const auto index = static_cast<std::int16_t>(c.id.index);
+        return *lists_.emplace_back(std::make_unique<DomListBox>(
+            element(c.id.key()), [this, index] { form_->List1_Click(index); }));
+    }
+    OptionButton& optionButton(const layout::Control& c) override
+    {
+        val input = element(c.id.key());
+        return *options_.emplace_back(
+            std::make_unique<DomOptionButton>(input, input["nextElementSibling"]));
+    }
+    CaptionControl& caption(const layout::Control& c) override
+    {
+        return *captions_.emplace_back(std::make_unique<DomCaption>(element(c.id.key())));
+    }
+    TextBox& textBox(const layout::Control& c) override
+    {
         // The text the page was written with, as the form assigned it.
-        report_ = std::make_unique<DomTextBox>(
-            element("Text1_0"), std::string(layout::mainForm().at({ "Text1", 0 }).caption));
-        controls_.Text1[0] = report_.get();
-        form_ = std::make_unique<Morvela>(controls_);
+        report_ = std::make_unique<DomTextBox>(element(c.id.key()), std::string(c.caption));
+        return *report_;
     }
 
     // Runs one handler: an error stops it, is shown, and the page goes on with what had been
@@ -205,11 +214,11 @@ private:
         setText(region, shown == message ? message + "\u00a0" : message);
     }
 
-    std::array<std::unique_ptr<DomListBox>, 2> lists_;
-    std::array<std::unique_ptr<DomOptionButton>, 2> options_;
-    std::array<std::unique_ptr<DomCaption>, 4> alleles_;
-    std::array<std::unique_ptr<DomCaption>, 4> cells_;
+    std::vector<std::unique_ptr<DomListBox>> lists_;
+    std::vector<std::unique_ptr<DomOptionButton>> options_;
+    std::vector<std::unique_ptr<DomCaption>> captions_;
     std::unique_ptr<DomTextBox> report_;
+    std::map<int, std::string> commandCaptions_;
     Controls controls_;
     std::unique_ptr<Morvela> form_;
 };
@@ -228,13 +237,15 @@ void start()
 EMSCRIPTEN_BINDINGS(morvela)
 {
     using namespace morvela::web;
+    using morvela::layout::Kind;
+    const auto name = [](Kind kind) { return std::string(pageEvent(kind)->handler); };
     emscripten::function("start", &start);
     emscripten::function(
-        "listChanged", +[](int i) { page->listChanged(i); });
+        name(Kind::ListBox).c_str(), +[](int i) { page->listChanged(i); });
     emscripten::function(
-        "optionClicked", +[](int i) { page->optionClicked(i); });
+        name(Kind::OptionButton).c_str(), +[](int i) { page->optionClicked(i); });
     emscripten::function(
-        "commandClicked", +[](int i) { page->commandClicked(i); });
+        name(Kind::CommandButton).c_str(), +[](int i) { page->commandClicked(i); });
     emscripten::function(
         "addressChanged", +[] { page->addressChanged(); });
 }

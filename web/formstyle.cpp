@@ -40,8 +40,7 @@ std::string phoneStyle(const layout::Form& form)
     std::string spans, out;
     const auto& cs = form.controls;
     for (const Control& c : cs) {
-        if (c.container != form.id
-            || (c.kind == Kind::Label && c.heads != layout::Heads::Caption))
+        if (c.container != form.id || (c.kind == Kind::Label && c.heads != layout::Heads::Caption))
             continue;
         // Controls side by side in one row of the form keep sharing a row.
         const bool paired = std::any_of(cs.begin(), cs.end(), [&c](const Control& o) {
@@ -55,12 +54,12 @@ std::string phoneStyle(const layout::Form& form)
     for (const Control& c : cs) {
         const layout::Rect r = c.place();
         if (c.kind == Kind::PictureBox)
-            out += "#Morvela>#" + c.id.key() + "{justify-self:center;width:" + px(r.width)
-                + "!important;height:" + px(r.height) + "!important}";
+            out += "#" + form.id.key() + ">#" + c.id.key() + "{justify-self:center;width:"
+                + px(r.width) + "!important;height:" + px(r.height) + "!important}";
         if (c.kind == Kind::Frame && form.holds(c, Kind::CheckBox)) {
             // The grid keeps its own layout, with room above and beside it for its heads.
             const layout::Rect heads = headsBox(form, c);
-            out += "#Morvela>#" + c.id.key()
+            out += "#" + form.id.key() + ">#" + c.id.key()
                 + "{position:relative;left:0!important;top:0!important;justify-self:center;"
                   "width:"
                 + px(r.width) + "!important;height:" + px(r.height)
@@ -77,8 +76,7 @@ std::string formStyle(const layout::Form& form)
     // Where the face is missing, serif faces with its metrics.
     return "body{font:" + px(f.points * 96 / 72) + " \"" + std::string(f.family)
         + "\",\"Liberation Serif\",Tinos,serif}#" + form.id.key() + "{width:" + px(size.width)
-        + ";height:" + px(size.height) + ";background:" + layout::cssColour(form.background)
-        + "}";
+        + ";height:" + px(size.height) + ";background:" + layout::cssColour(form.background) + "}";
 }
 
 } // namespace morvela::web

@@ -5,7 +5,9 @@
 // control at its place with its colours and caption, the table, what a screen reader is told, and
 // the state after start-up, made by running the form's own start-up on controls that record it.
 // The page then paints the finished form before its program has loaded.
-// Usage: generate SHELL.html OUT.html
+// Each further pair of files, a template and what to write, gets the form's facts (its id, size
+// and colour) in place of their markers: the site's manifest.
+// Usage: generate SHELL.html OUT.html [TEMPLATE OUT]...
 
 #include "layout.h"
 #include "markup.h"
@@ -19,6 +21,23 @@
 namespace morvela::web {
 
 namespace {
+
+std::string read(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in)
+        throw std::runtime_error(std::string("cannot read ") + path);
+    return text;
+}
+
+void write(const char* path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out.flush())
+        throw std::runtime_error(std::string("cannot write ") + path);
+}
 
 // Puts the text in place of the one marker, which must stand in the shell exactly once.
 void fill(std::string& shell, const std::string& marker, const std::string& text)
@@ -36,15 +55,12 @@ void fill(std::string& shell, const std::string& marker, const std::string& text
 int main(int argc, char** argv)
 {
     using namespace morvela;
-    if (argc != 3) {
-        std::cerr << "usage: generate SHELL.html OUT.html\n";
+    if (argc < 3 || argc % 2 == 0) {
+        std::cerr << "usage: generate SHELL.html OUT.html [TEMPLATE OUT]...\n";
         return 2;
     }
     try {
-        std::ifstream in(argv[1], std::ios::binary);
-        std::string shell((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in)
-            throw std::runtime_error(std::string("cannot read ") + argv[1]);
+        std::string shell = web::read(argv[1]);
         // A checkout with CR LF line ends gives the same page as one with LF.
         std::string lf;
         for (std::size_t i = 0; i < shell.size(); ++i)
@@ -52,14 +68,14 @@ int main(int argc, char** argv)
                 lf += shell[i];
         shell = std::move(lf);
         const web::FormPage form = web::writeForm(layout::mainForm());
-        web::fill(shell, "@FORM_TITLE@", web::escaped(layout::caption()));
+        web::fill(shell, "@FORM_TITLE@", web::escaped(layout::mainForm().caption));
         web::fill(shell, "/* @FORM_STYLE@ */", form.style);
         web::fill(shell, "/* @FORM_PHONE@ */", form.phone);
         web::fill(shell, "<!-- @FORM@ -->\n", form.markup);
-        std::ofstream out(argv[2], std::ios::binary);
-        out << shell;
-        if (!out.flush())
-            throw std::runtime_error(std::string("cannot write ") + argv[2]);
+        web::fill(shell, "/* @FORM_CONTROLS@ */", web::scriptControls(layout::mainForm()));
+        web::write(argv[2], layout::withFormFacts(std::move(shell), layout::mainForm()));
+        for (int i = 3; i + 1 < argc; i += 2)
+            web::write(argv[i + 1], layout::withFormFacts(web::read(argv[i]), layout::mainForm()));
     } catch (const std::exception& e) {
         std::cerr << "generate: " << e.what() << '\n';
         return 1;

@@ -3,7 +3,7 @@
 
 #include "markup.h"
 
-#include "speech.h"
+#include "events.h"
 #include "startform.h"
 
 #include <algorithm>
@@ -39,20 +39,19 @@ public:
     }
 
 private:
+    // A frame goes where the focus reaches what it holds.
     bool takesFocus(const Control& c) const
     {
-        return c.tabStop
+        return form_.takesFocus(c)
             || std::any_of(form_.controls.begin(), form_.controls.end(),
-                [&c](const Control& in) { return in.container == c.id && in.tabStop; });
+                [&](const Control& in) { return in.container == c.id && form_.takesFocus(in); });
     }
 
     // The caption label that names this control, if there is one.
     std::string caption(const Control& named)
     {
-        for (const Control& c : form_.controls)
-            if (c.heads == layout::Heads::Caption && c.of == named.id)
-                return control(c);
-        return {};
+        const Control* c = form_.captionOf(named);
+        return c ? control(*c) : std::string();
     }
 
     // The control's place within the element that holds it in the page, and its colour.
@@ -65,12 +64,12 @@ private:
             r.y -= w.y;
         }
         std::string style = box(r);
-        if (c.hasBackground)
-            style += ";background:" + layout::cssColour(c.background);
+        if (c.background)
+            style += ";background:" + layout::cssColour(*c.background);
         return style;
     }
 
-    std::string text(const Control& c) { return escaped(started_.captions.at(c.id.key()).text); }
+    std::string text(const Control& c) { return escaped(started_.shownCaption(c)); }
 
     std::string label(const Control& c, const Control* within = nullptr)
     {
@@ -82,11 +81,13 @@ private:
             tag = "label";
             at.push_back({ "for", c.of.key() });
         } else if (c.heads == layout::Heads::Column || c.heads == layout::Heads::Row) {
-            at.push_back({ "role", c.heads == layout::Heads::Column ? "columnheader" : "rowheader" });
-            at.push_back({ "aria-description", speech::alleleDescription(c.id.index) });
+            at.push_back(
+                { "role", c.heads == layout::Heads::Column ? "columnheader" : "rowheader" });
+            at.push_back({ "aria-description", c.accessibleDescription });
             end.clear();
         }
-        at.push_back({ "class", c.centred ? "at label centred" : "at label" });
+        at.push_back(
+            { "class", c.align == layout::Align::Centre ? "at label centred" : "at label" });
         at.push_back({ "style", placed(c, within) });
         return element(tag, at, text(c)) + end;
     }
@@ -97,31 +98,40 @@ private:
         switch (c.kind) {
         case Kind::Label:
             return label(c);
-        case Kind::TextBox:
+        case Kind::TextBox: {
+            std::vector<Attribute> at { { "id", id }, { "class", classes(c) } };
+            if (c.locked)
+                at.push_back({ "readonly", {} });
+            at.push_back({ "aria-label", c.accessibleName });
+            at.push_back({ "style", placed(c) });
             // The parser drops one line break right after the tag: this one, never the text's.
-            return element("textarea",
-                       { { "id", id }, { "class", "at" }, { "readonly", {} },
-                           { "aria-label", speech::reportName }, { "style", placed(c) } },
-                       "\n" + escaped(layout::shownText(started_.texts.at(id).exact)))
+            return element("textarea", at,
+                       "\n" + escaped(layout::shownText(started_.texts.at(&c).exact)))
                 + "\n";
-        case Kind::PictureBox:
-            return element("div",
-                       { { "id", id }, { "class", "at sunken" }, { "tabindex", "0" },
-                           { "role", "table" }, { "aria-label", speech::pictureName },
-                           { "style", placed(c) } },
-                       tableMarkup())
-                + "\n";
+        }
+        case Kind::PictureBox: {
+            // The table itself, read cell by cell, says what a description would.
+            std::vector<Attribute> at { { "id", id }, { "class", classes(c) } };
+            if (form_.takesFocus(c))
+                at.push_back({ "tabindex", "0" });
+            at.push_back({ "role", "table" });
+            at.push_back({ "aria-label", c.accessibleName });
+            at.push_back({ "style", placed(c) });
+            return element("div", at, tableMarkup()) + "\n";
+        }
         case Kind::ListBox: {
-            const RecordedList& list = started_.lists.at(id);
+            const RecordedList& list = started_.lists.at(&c);
             std::string options;
             for (std::size_t i = 0; i < list.items.size(); ++i)
                 options += element("option",
                     std::int16_t(i) == list.index ? std::vector<Attribute> { { "selected", {} } }
                                                   : std::vector<Attribute> {},
                     escaped(list.items[i]));
+            // Every item in sight where the height is free, as in the phone column.
             return element("select",
-                       { { "id", id }, { "size", "4" }, { "class", "at" },
-                           { "autocomplete", "off" }, { "style", placed(c) } },
+                       { { "id", id }, { "size", std::to_string(list.items.size()) },
+                           { "class", classes(c) }, { "autocomplete", "off" },
+                           { "style", placed(c) } },
                        options)
                 + "\n";
         }
@@ -147,19 +157,19 @@ private:
         for (const Control& c : form_.controls) {
             if (c.container != frame.id)
                 continue;
-            const RecordedOption& o = started_.options.at(c.id.key());
+            const RecordedOption& o = started_.options.at(&c);
             std::vector<Attribute> input { { "type", "radio" }, { "id", c.id.key() },
                 { "name", frame.id.key() }, { "autocomplete", "off" } };
             if (o.chosen)
                 input.push_back({ "checked", {} });
-            buttons += element("label", { { "class", "at option" }, { "style", placed(c, &frame) } },
-                           element("input", input) + element("span", {}, escaped(o.text)))
+            buttons
+                += element("label", { { "class", "at option" }, { "style", placed(c, &frame) } },
+                       element("input", input) + element("span", {}, escaped(o.text)))
                 + "\n";
         }
         return element("div",
-                   { { "id", frame.id.key() }, { "role", "radiogroup" },
-                       { "class", "at options" }, { "aria-label", speech::optionsName },
-                       { "style", placed(frame) } },
+                   { { "id", frame.id.key() }, { "role", "radiogroup" }, { "class", "at options" },
+                       { "aria-label", frame.accessibleName }, { "style", placed(frame) } },
                    buttons)
             + "\n";
     }
@@ -187,8 +197,8 @@ private:
                 const Control& cell = *cells.at(r * 2 + col);
                 row += element("div",
                     { { "id", cell.id.key() }, { "role", "cell" },
-                        { "aria-description", speech::cellDescription(cell.id.index) },
-                        { "class", "at cell" }, { "style", placed(cell, &frame) } },
+                        { "aria-description", cell.accessibleDescription }, { "class", "at cell" },
+                        { "style", placed(cell, &frame) } },
                     text(cell));
             }
             rows += element("div", { { "role", "row" } }, row) + "\n";
@@ -201,11 +211,32 @@ private:
             + "\n";
     }
 
+    // "at", and what the control's settings add to it.
+    static std::string classes(const Control& c)
+    {
+        std::string out = "at";
+        if (c.border == layout::Border::Sunken)
+            out += " sunken";
+        if (c.scrollBars == layout::ScrollBars::Vertical)
+            out += " scrolls";
+        return out;
+    }
+
     const layout::Form& form_;
     Started started_;
 };
 
 } // namespace
+
+std::string scriptControls(const layout::Form& form)
+{
+    std::string out;
+    for (const Control& c : form.controls)
+        if (const auto event = pageEvent(c.kind))
+            out += (out.empty() ? "{\"" : ",\"") + c.id.key() + "\":[\"" + std::string(event->type)
+                + "\",\"" + std::string(event->handler) + "\"," + std::to_string(c.id.index) + "]";
+    return out + "}";
+}
 
 FormPage writeForm(const layout::Form& form)
 {

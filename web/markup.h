@@ -40,6 +40,10 @@ FormPage writeForm(const layout::Form& form);
 std::string formStyle(const layout::Form& form);
 std::string phoneStyle(const layout::Form& form);
 
+// The controls whose events the page's script hears, as a script's object literal: each
+// element's id, its event and the program's function, and the control's index.
+std::string scriptControls(const layout::Form& form);
+
 // The table of parents' pairs and their children's chances, from the genetic model, at the
 // picture's layout and colours, read by a screen reader cell by cell.
 std::string tableMarkup();

@@ -6,9 +6,11 @@
 // The form after start-up, made by running the form's own start-up on controls that record what
 // it assigns, for the page to be written with.
 
+#include "binding.h"
 #include "layout.h"
 #include "morvela.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -32,7 +34,8 @@ struct RecordedList final : ListBox
     }
     void addItem(const std::string& text) override { items.push_back(text); }
     std::int16_t listIndex() const override { return index; }
-    void setListIndex(std::int16_t i) override
+    std::int16_t listCount() const override { return std::int16_t(items.size()); }
+    void choose(std::int16_t i) override
     {
         index = i;
         click();
@@ -65,46 +68,57 @@ struct RecordedText final : TextBox
     void setText(const std::string& t) override { exact = t; }
 };
 
-// The form after start-up.
-struct Started
+// The form after start-up: each control the logic reaches, recorded.
+struct Started final : ControlFactory
 {
-    std::map<std::string, RecordedList> lists;
-    std::map<std::string, RecordedCaption> captions;
-    std::map<std::string, RecordedOption> options;
-    std::map<std::string, RecordedText> texts;
+    std::map<const Control*, RecordedList> lists;
+    std::map<const Control*, RecordedCaption> captions;
+    std::map<const Control*, RecordedOption> options;
+    std::map<const Control*, RecordedText> texts;
 
     explicit Started(const layout::Form& form)
     {
-        for (const Control& c : form.controls) {
-            const std::string key = c.id.key();
-            if (c.kind == Kind::ListBox)
-                lists[key].items.assign(c.items.begin(), c.items.end());
-            else if (c.kind == Kind::OptionButton) {
-                options[key].chosen = c.value;
-                options[key].text = c.caption;
-            } else if (c.kind == Kind::TextBox)
-                texts[key].exact = c.caption;
-            else if (c.kind == Kind::Label || c.kind == Kind::CheckBox)
-                captions[key].text = c.caption;
-        }
-        Controls controls;
-        const auto key = [](const char* name, int i) { return layout::Id { name, i }.key(); };
-        for (int i = 0; i < 2; ++i) {
-            controls.List1[i] = &lists.at(key("List1", i));
-            controls.Option1[i] = &options.at(key("Option1", i));
-        }
-        for (int i = 0; i < 4; ++i) {
-            controls.Label2[i] = &captions.at(key("Label2", i));
-            controls.Check1[i] = &captions.at(key("Check1", i));
-        }
-        controls.Text1[0] = &texts.at(key("Text1", 0));
-        Morvela morvela(controls);
-        for (int i = 0; i < 2; ++i)
-            lists.at(key("List1", i)).click
-                = [&morvela, i] { morvela.List1_Click(static_cast<std::int16_t>(i)); };
+        Morvela morvela(bindControls(form, *this));
+        for (auto& [control, list] : lists)
+            list.click = [&morvela, index = control->id.index] {
+                morvela.List1_Click(static_cast<std::int16_t>(index));
+            };
         morvela.Form_Load();
-        for (auto& [key, list] : lists)
+        for (auto& [control, list] : lists)
             list.click = {};
+    }
+
+    // What a label or a check box shows after start-up.
+    std::string shownCaption(const Control& c) const
+    {
+        const auto it = captions.find(&c);
+        return it != captions.end() ? it->second.text : std::string(c.caption);
+    }
+
+    ListBox& listBox(const Control& c) override
+    {
+        RecordedList& list = lists[&c];
+        list.items.assign(c.items.begin(), c.items.end());
+        return list;
+    }
+    OptionButton& optionButton(const Control& c) override
+    {
+        RecordedOption& option = options[&c];
+        option.chosen = c.value;
+        option.text = c.caption;
+        return option;
+    }
+    CaptionControl& caption(const Control& c) override
+    {
+        RecordedCaption& caption = captions[&c];
+        caption.text = c.caption;
+        return caption;
+    }
+    TextBox& textBox(const Control& c) override
+    {
+        RecordedText& text = texts[&c];
+        text.exact = c.caption;
+        return text;
     }
 };
 

@@ -4,7 +4,9 @@
 // The form's logic over recording stand-ins for its controls: the order in which the handlers
 // nest, and the bounds of every lookup, which the real lists can never reach.
 
+#include "binding.h"
 #include "bindings.h"
+#include "layout.h"
 #include "listbox_cases.h"
 #include "morvela.h"
 #include "startform.h"
@@ -12,7 +14,10 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <algorithm>
+#include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -131,6 +136,28 @@ struct Rig
     }
 };
 
+// Hands out a recorded control for each that the binding asks for, and remembers which.
+struct Binder final : morvela::ControlFactory
+{
+    using Control = morvela::layout::Control;
+    std::map<const void*, morvela::layout::Id> given;
+    std::deque<morvela::web::RecordedList> lists;
+    std::deque<morvela::web::RecordedOption> options;
+    std::deque<morvela::web::RecordedCaption> captions;
+    std::deque<morvela::web::RecordedText> texts;
+
+    template <typename T> T& give(std::deque<T>& made, const Control& c)
+    {
+        T& t = made.emplace_back();
+        given[&t] = c.id;
+        return t;
+    }
+    morvela::ListBox& listBox(const Control& c) override { return give(lists, c); }
+    morvela::OptionButton& optionButton(const Control& c) override { return give(options, c); }
+    morvela::CaptionControl& caption(const Control& c) override { return give(captions, c); }
+    morvela::TextBox& textBox(const Control& c) override { return give(texts, c); }
+};
+
 } // namespace
 
 class LogicTest : public QObject
@@ -232,6 +259,51 @@ private slots:
             const auto faults = morvela::cases::listIndexFaults(*list, clicks);
             QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
         }
+    }
+
+    // Each array of the logic gets the control of its name at its index; a description that
+    // lacks one, or has one twice or out of range, is refused at once.
+    void binding_data()
+    {
+        QTest::addColumn<std::string>("fault");
+        QTest::newRow("the form") << std::string();
+        QTest::newRow("no report box") << std::string("drop Text1_0");
+        QTest::newRow("a list twice") << std::string("double List1_0");
+        QTest::newRow("a fifth allele label") << std::string("renumber Label2_3");
+    }
+
+    void binding()
+    {
+        QFETCH(std::string, fault);
+        using morvela::layout::Id;
+        morvela::layout::Form form = morvela::layout::mainForm();
+        auto& cs = form.controls;
+        const auto at = [&cs](Id id) {
+            return std::find_if(cs.begin(), cs.end(), [id](const auto& c) { return c.id == id; });
+        };
+        if (fault == "drop Text1_0")
+            cs.erase(at({ "Text1", 0 }));
+        else if (fault == "double List1_0")
+            cs.push_back(*at({ "List1", 0 }));
+        else if (fault == "renumber Label2_3")
+            at({ "Label2", 3 })->id.index = 4;
+        Binder binder;
+        if (!fault.empty()) {
+            QVERIFY_THROWS_EXCEPTION(std::logic_error, morvela::bindControls(form, binder));
+            return;
+        }
+        const morvela::Controls c = morvela::bindControls(form, binder);
+        const auto gets
+            = [&binder](const void* made, Id id) { return binder.given.at(made) == id; };
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(gets(c.List1[i], { "List1", i }));
+            QVERIFY(gets(c.Option1[i], { "Option1", i }));
+        }
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(gets(c.Label2[i], { "Label2", i }));
+            QVERIFY(gets(c.Check1[i], { "Check1", i }));
+        }
+        QVERIFY(gets(c.Text1[0], { "Text1", 0 }));
     }
 
     // A text that is no group name leaves the alleles and only rebuilds the grid.

@@ -6,9 +6,8 @@ Morvela for a pupil first. Usage: orca_lesson.py PROGRAM LOG"""
 import subprocess
 import sys
 import tempfile
-import time
 
-from orca_speech import BUTTON, FOUR, LISTS, drained, fail, hear, key, literal, others, refuse
+from orca_speech import FOUR, LISTS, drained, fail, hear, key, literal, others, refuse
 import orca_speech
 
 program, log = sys.argv[1:3]
@@ -23,16 +22,9 @@ def lesson(orca_first, log):
     errors = tempfile.TemporaryFile()
     app = subprocess.Popen([program], stderr=errors)
     others.append(app)
-    # Focus can be set only once the window is mapped: a window found by name alone may
-    # not be yet, and X refuses the focus with BadMatch.
-    for _ in range(100):
-        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
-                                 "^morvela.example  "], capture_output=True, text=True).stdout.split()
-        if window and subprocess.run(["xdotool", "windowfocus", "--sync", window[0]],
-                                     stderr=subprocess.DEVNULL).returncode == 0:
-            break
-        time.sleep(0.1)
-    else:
+    # Focus can be set only once the window is mapped: a window found by name alone may not be
+    # yet, and X refuses the focus with BadMatch.
+    if not orca_speech.window_shown("^morvela.example  ", focus=True):
         errors.seek(0)
         fail(f"no window to focus; the program {'is running' if app.poll() is None else 'ended'}"
              f" and said {errors.read().decode(errors='replace')!r}")
@@ -58,30 +50,16 @@ def lesson(orca_first, log):
     key("Down", "Down")
     hear("3. mother B", literal("Майка, група B: алели B и B. Решетка на Пънет: AB, AB, AB, AB."),
          never=LISTS)
-    key("Tab")
-    hear("the calculate button", "Изчисли " + BUTTON, never=LISTS)
-    key("space")
-    hear("4. the report", literal("При кръвна група родители: A и B вероятност:"),
-         literal("A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%"), never=LISTS)
-    key("Tab")
-    hear("the focus stayed on Изчисли", "Изчисти " + BUTTON, never=LISTS)
-    key("space")
-    hear("5. cleared", literal("Хомозиготни. Формата е изчистена"), never=LISTS)
-    key("Tab")
-    hear("the chosen option", "^Хомозиготни", never=LISTS)
+    orca_speech.report_and_reset(
+        (literal("При кръвна група родители: A и B вероятност:"),
+         literal("A = 18.75%;   B = 18.75%;  AB = 56.25%;  0 = 6.25%")),
+        literal("Хомозиготни. Формата е изчистена"), "^Хомозиготни")
     key("Down")
-    hear("5. the other option", literal("Хетерозиготни. Формата е изчистена"), never=LISTS)
-    # Whatever comes late after the last reset must not name a list either: all Orca says until it
-    # has handled every event it was given.
-    refuse("after the lesson", drained("after the lesson"), LISTS)
-    orca_speech.stop()
-    others.clear()
+    orca_speech.other_option_reset()
 
 
 # Morvela first while the session is new: no screen reader has run in it yet, and none has told
 # the accessibility bus that one is wanted.
-for orca_first, name in ((False, "Morvela, then Orca"), (True, "Orca, then Morvela")):
-    print(f"== {name}")
-    lesson(orca_first, log if orca_first else log + ".late")
-print("PASS: in both orders, Orca says the picture, each list with its group, the alleles and the "
-      "grid, the report and each reset")
+orca_speech.both_orders(lesson, log, ((False, "Morvela, then Orca"), (True, "Orca, then Morvela")),
+                        "in both orders, Orca says the picture, each list with its group, the "
+                        "alleles and the grid, the report and each reset")

@@ -147,3 +147,48 @@ def key(*names):
 
 def literal(text):
     return re.escape(text)
+
+
+def window_shown(title, focus=False, tries=100):
+    """Waits until a window whose title matches TITLE is mapped, and with FOCUS until it has the
+    focus, which X refuses a window not yet mapped; False if it never is."""
+    for _ in range(tries):
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                                capture_output=True, text=True).stdout.split()
+        if window and (not focus or subprocess.run(["xdotool", "windowfocus", "--sync", window[0]],
+                                                   stderr=subprocess.DEVNULL).returncode == 0):
+            return True
+        time.sleep(0.1)
+    return False
+
+
+def report_and_reset(report, cleared, chosen):
+    """The lesson's end, the same in the window and the page: the report after "Изчисли" with the
+    focus kept on it, the reset after "Изчисти", and Tab onto the chosen option."""
+    key("Tab")
+    hear("the calculate button", "Изчисли " + BUTTON, never=LISTS)
+    key("space")
+    hear("4. the report", *report, never=LISTS)
+    key("Tab")
+    hear("the focus stayed on Изчисли", "Изчисти " + BUTTON, never=LISTS)
+    key("space")
+    hear("5. cleared", cleared, never=LISTS)
+    key("Tab")
+    hear("the chosen option", chosen, never=LISTS)
+
+
+def other_option_reset():
+    """The reset that choosing the other option makes, and whatever comes late after it, which
+    must not name a list either: all Orca says until it has handled every event it was given."""
+    hear("5. the other option", literal("Хетерозиготни. Формата е изчистена"), never=LISTS)
+    refuse("after the lesson", drained("after the lesson"), LISTS)
+    stop()
+    others.clear()
+
+
+def both_orders(lesson, log, orders, passed):
+    """The lesson in each order, (Orca first, name), each with a log of its own; then PASSED."""
+    for orca_first, name in orders:
+        print(f"== {name}")
+        lesson(orca_first, log if orca_first else log + ".late")
+    print("PASS: " + passed)

@@ -6,11 +6,11 @@
 // and a console with nothing on it. Prints one line a case and "N passed, N failed".
 // Usage: node page_firefox.cjs PAGE.html NODE_MODULES
 'use strict';
-const crypto = require('crypto');
+const { spawn } = require('child_process');
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
+const readline = require('readline');
 const [pagePath, modules] = process.argv.slice(2);
 const puppeteer = require(path.resolve(modules, 'puppeteer-core'));
 
@@ -38,40 +38,19 @@ s.textContent = 'window.injected = 1';
 document.body.append(s);
 document.body.insertAdjacentHTML('beforeend', '<img src="none.png" onerror="window.injected = 2">');`;
 
-// The site's files put in FOLDER as unzipping a release leaves them, dated DAYS back; VERSION, a
-// later one, marks the page and names a keep of its own, as a new build would.
-const putUp = (site, folder, days, version) => {
-  for (const name of fs.readdirSync(site)) {
-    let data = fs.readFileSync(path.join(site, name));
-    if (version && name === 'index.html')
-      data = Buffer.from(String(data).replace('<meta charset="utf-8">\n',
-        `<meta charset="utf-8">\n<meta name="version" content="${version}">\n`));
-    if (version && name === 'sw.js')
-      data = Buffer.from(String(data).replace("const KEEP = 'morvela-", `const KEEP = 'morvela-v${version}-`));
-    fs.writeFileSync(path.join(folder, name), data);
-    const when = new Date(Date.now() - days * 24 * 3600 * 1000);
-    fs.utimesSync(path.join(folder, name), when, when);
-  }
+// The site on a plain static server, as the Chromium checks serve it (site_server.py): its
+// address, then the files a new version's worker should keep, a line each as asked.
+const serveSite = (site, folder) => {
+  const server = spawn('/usr/bin/python3', [path.join(__dirname, 'site_server.py'), site, folder],
+    { stdio: ['pipe', 'pipe', 'inherit'] });
+  const lines = readline.createInterface({ input: server.stdout })[Symbol.asyncIterator]();
+  const line = async () => (await lines.next()).value;
+  return {
+    url: line(),
+    newVersion: () => { server.stdin.write('new\n'); return line().then(JSON.parse); },
+    stop: () => new Promise(resolve => { server.on('exit', resolve); server.stdin.end(); }),
+  };
 };
-
-// A plain static server on the loopback address, as most school hosts are: Last-Modified, no
-// Cache-Control.
-const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
-const serve = folder => new Promise(resolve => {
-  const server = http.createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://localhost').pathname) || 'index.html';
-    const file = path.join(folder, name);
-    if (!fs.existsSync(file)) { response.writeHead(404); response.end(); return; }
-    const modified = new Date(Math.floor(fs.statSync(file).mtimeMs / 1000) * 1000);
-    const since = request.headers['if-modified-since'];
-    if (since && new Date(since) >= modified) { response.writeHead(304); response.end(); return; }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream',
-      'Last-Modified': modified.toUTCString() });
-    response.end(fs.readFileSync(file));
-  });
-  server.listen(0, '127.0.0.1', () => resolve(server));
-});
 
 (async () => {
   const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
@@ -149,10 +128,8 @@ const serve = folder => new Promise(resolve => {
     // The site on a plain server, visited, visited again, a new version put in its place, then
     // visited online and offline.
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'morvela-site-'));
-    const site = path.join(path.dirname(path.resolve(pagePath)), 'site');
-    putUp(site, folder, 60);
-    const server = await serve(folder);
-    const url = `http://127.0.0.1:${server.address().port}/`;
+    const server = serveSite(path.join(path.dirname(path.resolve(pagePath)), 'site'), folder);
+    const url = await server.url;
     await open(url);
     const controlled = await page.waitForFunction(() => navigator.serviceWorker.controller
       || (navigator.serviceWorker.ready.then(() => location.reload()), false), { timeout: 10000 })
@@ -162,13 +139,9 @@ const serve = folder => new Promise(resolve => {
     } else {
       await open(url);
       check('the second visit', (await seen())[0] === '1', JSON.stringify(await seen()));
-      putUp(site, folder, 5, '2');
+      const wanted = await server.newVersion();
       await open(url);
       check('the new version at the next visit', (await seen())[0] === '2', JSON.stringify(await seen()));
-      const wanted = {};
-      for (const name of fs.readdirSync(folder).filter(n => n !== 'sw.js'))
-        wanted[name] = crypto.createHash('sha256').update(fs.readFileSync(path.join(folder, name))).digest('hex');
-      wanted[''] = wanted['index.html'];
       const keptAlone = () => seen().then(([, kept]) => Object.keys(kept).length === 1
         && JSON.stringify(Object.values(kept)[0], Object.keys(wanted).sort())
           === JSON.stringify(wanted, Object.keys(wanted).sort()));
@@ -178,8 +151,7 @@ const serve = folder => new Promise(resolve => {
       check('the keep after the new version', alone, JSON.stringify((await seen())[1]));
     }
     await policy('from the site');
-    server.closeAllConnections();
-    server.close();
+    await server.stop();
     if (controlled) {
       await open(url);
       check('the new version offline', (await seen())[0] === '2', JSON.stringify(await seen()));

@@ -9,9 +9,8 @@ import pathlib
 import subprocess
 import sys
 import tempfile
-import time
 
-from orca_speech import BUTTON, FOUR, LISTS, drained, fail, hear, key, literal, others, refuse
+from orca_speech import FOUR, LISTS, drained, fail, hear, key, literal, others
 import orca_speech
 
 page, log = sys.argv[1:3]
@@ -35,12 +34,7 @@ def lesson(orca_first, log):
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ)))
     if not orca_first:
         # Orca turned on once the page's window is there.
-        for _ in range(300):
-            if subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^morvela.example"],
-                              capture_output=True).returncode == 0:
-                break
-            time.sleep(0.1)
-        else:
+        if not orca_speech.window_shown("^morvela.example", tries=300):
             fail("no window of the page")
         orca_speech.start(log)
 
@@ -78,18 +72,11 @@ def lesson(orca_first, log):
     hear("3. mother B", r"^B\.",
          literal("Майка, група B: алели B и B. Решетка на Пънет: AB, AB, AB, AB."),
          never=LISTS[:1])
-    key("Tab")
-    hear("the calculate button", "Изчисли " + BUTTON, never=LISTS)
-    key("space")
-    hear("4. the report", literal("При кръвна група родители: A и B вероятност:")
-         + r"\s+A = 18\.75%;\s+B = 18\.75%;\s+AB = 56\.25%;\s+0 = 6\.25%", never=LISTS)
-    key("Tab")
-    hear("the focus stayed on Изчисли", "Изчисти " + BUTTON, never=LISTS)
-    key("space")
-    hear("5. cleared", literal("Хомозиготни. Формата е изчистена: двамата родители са с група 0, "
-                               "алелите са 0 и 0, отчетът е празен."), never=LISTS)
-    key("Tab")
-    hear("the chosen option", "Хомозиготни", never=LISTS)
+    orca_speech.report_and_reset(
+        (literal("При кръвна група родители: A и B вероятност:")
+         + r"\s+A = 18\.75%;\s+B = 18\.75%;\s+AB = 56\.25%;\s+0 = 6\.25%",),
+        literal("Хомозиготни. Формата е изчистена: двамата родители са с група 0, "
+                "алелите са 0 и 0, отчетът е празен."), "Хомозиготни")
     if orca_first:
         # On a radio button Orca is in its browse mode, where the arrows read on (past a blank
         # line) and Space presses what they reach.
@@ -99,18 +86,13 @@ def lesson(orca_first, log):
     else:
         # In sticky focus mode the arrows choose, as in the window.
         key("Down")
-    hear("5. the other option", literal("Хетерозиготни. Формата е изчистена"), never=LISTS)
-    refuse("after the lesson", drained("after the lesson"), LISTS)
-    orca_speech.stop()
-    others.clear()
+    orca_speech.other_option_reset()
 
 
 # Orca first while the session is new. Chromium asks whether the desktop wants accessibility once,
 # as it starts: in a session where no screen reader has been on yet, a Chromium opened before Orca
 # stays out of its reach until it is opened again, whatever the page does. Once one has been on,
 # as on a pupil's desktop that uses Orca, the page opened first is heard as well.
-for orca_first, name in ((True, "Orca, then the page"), (False, "the page, then Orca")):
-    print(f"== {name}")
-    lesson(orca_first, log if orca_first else log + ".late")
-print("PASS: in both orders, Orca says, in Chromium, the table, each list with its four groups, "
-      "each choice, the report and each reset")
+orca_speech.both_orders(lesson, log, ((True, "Orca, then the page"), (False, "the page, then Orca")),
+                        "in both orders, Orca says, in Chromium, the table, each list with its "
+                        "four groups, each choice, the report and each reset")

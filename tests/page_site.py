@@ -4,14 +4,8 @@
 serves it (Last-Modified, no Cache-Control, files dated as unzipped): installable, working offline
 once visited, current at the first visit after a new version is put in its place, and saying who
 may run script in it. Usage: page_site.py PAGE.html (the site is the folder site/ beside it)"""
-import functools
-import hashlib
-import http.server
-import os
 import shutil
 import tempfile
-import threading
-import time
 import unittest
 from pathlib import Path
 
@@ -19,46 +13,11 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 from page_chromium import PAGE, ChromiumPage
 from page_expected import report
+from site_server import Server, kept, put_up
 
 SITE = PAGE.parent / "site"
-DAY = 24 * 3600
 # What a visit sees and what the worker keeps, evaluated in the page.
 KEPT = (Path(__file__).with_name("page_kept.js")).read_text(encoding="utf-8")
-
-
-class Server:
-    """A static server on the loopback address over a folder: Last-Modified, no Cache-Control."""
-
-    def __init__(self, folder):
-        class Quiet(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                pass
-
-        self.httpd = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder)))
-        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
-        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
-
-    def stop(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
-
-
-def put_up(site, folder, days_old, version=None):
-    """The site's files put in FOLDER as unzipping a release leaves them, dated DAYS_OLD back;
-    VERSION, a later one, marks the page and names a keep of its own, as a new build would."""
-    for f in site.iterdir():
-        data = f.read_bytes()
-        if version and f.name == "index.html":
-            data = data.replace(b'<meta charset="utf-8">\n',
-                                b'<meta charset="utf-8">\n<meta name="version" content="%s">\n'
-                                % version.encode())
-        if version and f.name == "sw.js":
-            data = data.replace(b"const KEEP = 'morvela-", b"const KEEP = 'morvela-v%s-"
-                                % version.encode())
-        (folder / f.name).write_bytes(data)
-        when = time.time() - days_old * DAY
-        os.utime(folder / f.name, (when, when))
 
 
 class Site(ChromiumPage):
@@ -114,9 +73,7 @@ class Site(ChromiumPage):
             put_up(SITE, folder, 5, version="2")
             self.visit(server.url)
             self.assertEqual(self.seen()[0], "2", "the old version shown after the new one is up")
-            wanted = {f.name: hashlib.sha256(f.read_bytes()).hexdigest()
-                      for f in folder.iterdir() if f.name != "sw.js"}
-            wanted[""] = wanted["index.html"]
+            wanted = kept(folder)
             WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
                 lambda b: list(self.seen()[1].values()) == [wanted],
                 f"the keep does not hold the new version alone: {self.seen()[1]}")

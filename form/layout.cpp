@@ -7,7 +7,6 @@
 #include "speech.h"
 
 #include <algorithm>
-
 #include <stdexcept>
 #include <utility>
 
@@ -42,13 +41,12 @@ bool Form::holds(const Control& frame, Kind kind) const
 
 bool Form::takesFocus(const Control& control) const
 {
-    return control.tabStop && control.enabled
-        && (control.container == id || takesFocusWithin(at(control.container)));
+    return control.tabStop && enabledWithin(control);
 }
 
-bool Form::takesFocusWithin(const Control& frame) const
+bool Form::enabledWithin(const Control& control) const
 {
-    return frame.enabled && (frame.container == id || takesFocusWithin(at(frame.container)));
+    return control.enabled && (control.container == id || enabledWithin(at(control.container)));
 }
 
 const Control* Form::captionOf(const Control& control) const
@@ -58,6 +56,7 @@ const Control* Form::captionOf(const Control& control) const
             return &c;
     return nullptr;
 }
+
 Rect Form::onForm(const Control& control) const
 {
     Rect r = control.place();

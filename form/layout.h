@@ -133,7 +133,8 @@ struct Form
     Rect size() const;
 
 private:
-    bool takesFocusWithin(const Control& frame) const;
+    // Enabled, and so is every frame that holds it.
+    bool enabledWithin(const Control& control) const;
 };
 
 const Form& mainForm();

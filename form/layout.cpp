@@ -6,7 +6,6 @@
 #include "layouttexts.h"
 #include "speech.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -126,92 +125,79 @@ Form describe()
     using K = Kind;
     const Id Text1_0 { "Text1", 0 }, List1_0 { "List1", 0 }, List1_1 { "List1", 1 },
         Frame1 { "Frame1" }, Frame2 { "Frame2" };
-    const std::vector<std::string_view> groups { "0", "A", "B", "AB" };
     // A control to a few lines, to be read against the table; the formatter would give each
     // field a line of its own.
     // clang-format off
     Form f { .id = form, .caption = caption(), .width = 6915, .height = 5970,
         .background = formBlue, .font = { "Times New Roman", 12, 400 }, .controls = {
         { .id = Text1_0, .kind = K::TextBox, .left = 120, .top = 4320, .width = 6615,
-            .height = 1575, .tab = 0, .tabStop = true, .caption = texts::introduction,
+            .height = 1575, .tabStop = true, .caption = texts::introduction,
             .scrollBars = ScrollBars::Vertical, .locked = true,
             .accessibleName = speech::reportName },
         { .id = { "Label1", 0 }, .kind = K::Label, .left = 1320, .top = 0, .width = 4215,
-            .height = 300, .tab = 2, .background = labelOrange, .caption = texts::heading,
+            .height = 300, .background = labelOrange, .caption = texts::heading,
             .align = Align::Centre, .heads = Heads::Caption, .of = form },
         { .id = { "Picture1" }, .kind = K::PictureBox, .left = 120, .top = 480, .width = 3585,
-            .height = 3825, .tab = 3, .tabStop = true, .border = Border::Sunken,
-            .accessibleName = speech::pictureName,
-            .accessibleDescription = speech::tableDescription() },
+            .height = 3825, .tabStop = true, .border = Border::Sunken,
+            .accessibleName = speech::pictureName, .described = Described::Table },
         { .id = List1_0, .kind = K::ListBox, .left = 6000, .top = 480, .width = 735,
-            .height = 345, .tab = 4, .tabStop = true, .items = groups,
-            .scrollBars = ScrollBars::Vertical },
+            .height = 345, .tabStop = true, .scrollBars = ScrollBars::Vertical },
         { .id = { "Label1", 1 }, .kind = K::Label, .left = 3840, .top = 480, .width = 2175,
-            .height = 345, .tab = 5, .background = labelOrange, .caption = texts::father,
+            .height = 345, .background = labelOrange, .caption = texts::father,
             .heads = Heads::Caption, .of = List1_0 },
         { .id = List1_1, .kind = K::ListBox, .left = 6000, .top = 840, .width = 735,
-            .height = 345, .tab = 6, .tabStop = true, .items = groups,
-            .scrollBars = ScrollBars::Vertical },
+            .height = 345, .tabStop = true, .scrollBars = ScrollBars::Vertical },
         { .id = { "Label1", 2 }, .kind = K::Label, .left = 3840, .top = 840, .width = 2175,
-            .height = 345, .tab = 7, .background = labelOrange, .caption = texts::mother,
+            .height = 345, .background = labelOrange, .caption = texts::mother,
             .heads = Heads::Caption, .of = List1_1 },
         { .id = { "Command1", 0 }, .kind = K::CommandButton, .left = 3840, .top = 3840,
-            .width = 1095, .height = 375, .tab = 8, .tabStop = true,
+            .width = 1095, .height = 375, .tabStop = true,
             .background = calculateGreen, .caption = texts::calculate },
         { .id = { "Command1", 1 }, .kind = K::CommandButton, .left = 5640, .top = 3840,
-            .width = 1095, .height = 375, .tab = 9, .tabStop = true, .background = clearRed,
+            .width = 1095, .height = 375, .tabStop = true, .background = clearRed,
             .caption = texts::clear },
         // The first parent's alleles head the grid's columns, the second parent's its rows.
         { .id = { "Label2", 0 }, .kind = K::Label, .left = 4560, .top = 2520, .width = 735,
-            .height = 345, .tab = 10, .background = labelOrange, .align = Align::Centre,
-            .heads = Heads::Column, .of = Frame1,
-            .accessibleDescription = speech::alleleDescription(0) },
+            .height = 345, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Column, .of = Frame1, .described = Described::Allele },
         { .id = { "Label2", 1 }, .kind = K::Label, .left = 5400, .top = 2520, .width = 735,
-            .height = 345, .tab = 11, .background = labelOrange, .align = Align::Centre,
-            .heads = Heads::Column, .of = Frame1,
-            .accessibleDescription = speech::alleleDescription(1) },
+            .height = 345, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Column, .of = Frame1, .described = Described::Allele },
         { .id = { "Label2", 2 }, .kind = K::Label, .left = 3840, .top = 2880, .width = 735,
-            .height = 345, .tab = 12, .background = labelOrange, .align = Align::Centre,
-            .heads = Heads::Row, .of = Frame1,
-            .accessibleDescription = speech::alleleDescription(2) },
+            .height = 345, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Row, .of = Frame1, .described = Described::Allele },
         { .id = { "Label2", 3 }, .kind = K::Label, .left = 3840, .top = 3360, .width = 735,
-            .height = 345, .tab = 13, .background = labelOrange, .align = Align::Centre,
-            .heads = Heads::Row, .of = Frame1,
-            .accessibleDescription = speech::alleleDescription(3) },
+            .height = 345, .background = labelOrange, .align = Align::Centre,
+            .heads = Heads::Row, .of = Frame1, .described = Described::Allele },
         // Disabled: its cells take no input and no focus.
         { .id = Frame1, .kind = K::Frame, .left = 4560, .top = 2880, .width = 1695,
-            .height = 855, .tab = 14, .background = formBlue, .enabled = false,
-            .border = Border::None },
+            .height = 855, .background = formBlue, .enabled = false },
         { .id = { "Check1", 0 }, .kind = K::CheckBox, .container = Frame1, .left = 0, .top = 0,
-            .width = 735, .height = 345, .tab = 15, .tabStop = true,
-            .background = buttonViolet, .accessibleDescription = speech::cellDescription(0) },
+            .width = 735, .height = 345, .tabStop = true,
+            .background = buttonViolet, .described = Described::Cell },
         { .id = { "Check1", 1 }, .kind = K::CheckBox, .container = Frame1, .left = 840,
-            .top = 0, .width = 735, .height = 345, .tab = 16, .tabStop = true,
-            .background = buttonViolet, .accessibleDescription = speech::cellDescription(1) },
+            .top = 0, .width = 735, .height = 345, .tabStop = true,
+            .background = buttonViolet, .described = Described::Cell },
         { .id = { "Check1", 2 }, .kind = K::CheckBox, .container = Frame1, .left = 0,
-            .top = 480, .width = 735, .height = 345, .tab = 17, .tabStop = true,
-            .background = buttonViolet, .accessibleDescription = speech::cellDescription(2) },
+            .top = 480, .width = 735, .height = 345, .tabStop = true,
+            .background = buttonViolet, .described = Described::Cell },
         { .id = { "Check1", 3 }, .kind = K::CheckBox, .container = Frame1, .left = 840,
-            .top = 480, .width = 735, .height = 345, .tab = 18, .tabStop = true,
-            .background = buttonViolet, .accessibleDescription = speech::cellDescription(3) },
+            .top = 480, .width = 735, .height = 345, .tabStop = true,
+            .background = buttonViolet, .described = Described::Cell },
         { .id = { "Label1", 3 }, .kind = K::Label, .left = 4320, .top = 2160, .width = 2175,
-            .height = 300, .tab = 19, .background = labelOrange, .caption = texts::punnett,
+            .height = 300, .background = labelOrange, .caption = texts::punnett,
             .align = Align::Centre, .heads = Heads::Caption, .of = Frame1 },
         // No caption shown: it only holds the two options together.
         { .id = Frame2, .kind = K::Frame, .left = 4320, .top = 1320, .width = 2055,
-            .height = 735, .tab = 20, .background = formBlue, .border = Border::None,
-            .accessibleName = speech::optionsName },
+            .height = 735, .background = formBlue, .accessibleName = speech::optionsName },
         { .id = { "Option1", 0 }, .kind = K::OptionButton, .container = Frame2, .left = 120,
-            .top = 0, .width = 1935, .height = 375, .tab = 21, .tabStop = true,
+            .top = 0, .width = 1935, .height = 375, .tabStop = true,
             .background = buttonViolet, .caption = texts::homozygous, .value = true },
         { .id = { "Option1", 1 }, .kind = K::OptionButton, .container = Frame2, .left = 120,
-            .top = 360, .width = 1935, .height = 375, .tab = 22, .tabStop = true,
+            .top = 360, .width = 1935, .height = 375, .tabStop = true,
             .background = buttonViolet, .caption = texts::heterozygous },
     } };
     // clang-format on
-    // The tab index is the order: every face makes and reaches the controls in this one.
-    std::stable_sort(f.controls.begin(), f.controls.end(),
-        [](const Control& a, const Control& b) { return a.tab < b.tab; });
     return f;
 }
 

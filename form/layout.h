@@ -62,9 +62,13 @@ struct Rect
 };
 
 enum class Align { Left, Centre };
-// Default: the toolkit's own for the kind (a text box's or a list's inset edge).
-enum class Border { Default, None, Sunken };
+// Default: the toolkit's own for the kind: a text box's or a list's inset edge, and none for a
+// frame.
+enum class Border { Default, Sunken };
 enum class ScrollBars { None, Vertical };
+// Where a control stands, as a screen reader is told: an allele label's parent and place, a grid
+// cell's row and column, the table picture's rows. Index from the control's own.
+enum class Described { Nothing, Allele, Cell, Table };
 
 // One control, with every setting that shows. What is left out keeps the toolkit's default.
 struct Control
@@ -73,15 +77,14 @@ struct Control
     Kind kind;
     Id container = form; // or the frame that holds it
     int left = 0, top = 0, width = 0, height = 0; // twips, within the container
-    int tab = 0; // its place in the tab order
     // Would take the focus by Tab; a control in a disabled frame still takes none (takesFocus).
     // Of the option buttons only the chosen one does, as the toolkit decides; both are marked.
     bool tabStop = false;
     // None where the toolkit's window background shows.
     std::optional<Colour> background {};
-    // The initial caption, text or items; empty where code sets it at run time.
+    // The initial caption or text; empty where code sets it at run time. A list starts empty:
+    // start-up fills it before anything shows.
     std::string_view caption {};
-    std::vector<std::string_view> items {};
     Align align = Align::Left; // a label's text
     bool enabled = true;
     bool value = false; // an option button chosen as laid out
@@ -92,9 +95,9 @@ struct Control
     Heads heads = Heads::Nothing;
     Id of {};
     // What a screen reader gets beyond the caption: a name where no caption says what the control
-    // is, and a description of where it stands.
-    std::string accessibleName {};
-    std::string accessibleDescription {};
+    // is, and which description of where it stands (speech::description words it, on asking).
+    std::string_view accessibleName {};
+    Described described = Described::Nothing;
 
     // Pixels, within the container.
     Rect place() const;
@@ -118,7 +121,7 @@ struct Form
     bool resizable = false;
     bool minButton = false;
     bool maxButton = false;
-    // Every control, in tab order.
+    // Every control, in tab order: every face makes and reaches the controls in this one.
     std::vector<Control> controls;
 
     const Control& at(Id id) const;

@@ -47,8 +47,6 @@ std::string joined(const std::array<CaptionControl*, 4>& controls, int from, int
     return out;
 }
 
-} // namespace
-
 std::string alleleDescription(int label)
 {
     return std::string(ordinals[label % 2]) + " алел на " + parents[(label / 2) % 2];
@@ -75,6 +73,23 @@ std::string tableDescription()
         out += (out.empty() ? "" : " ") + ("Родители " + row.parents + ": деца " + children + ".");
     }
     return out;
+}
+
+} // namespace
+
+std::string description(const layout::Control& control)
+{
+    switch (control.described) {
+    case layout::Described::Allele:
+        return alleleDescription(control.id.index);
+    case layout::Described::Cell:
+        return cellDescription(control.id.index);
+    case layout::Described::Table:
+        return tableDescription();
+    case layout::Described::Nothing:
+        break;
+    }
+    return {};
 }
 
 std::string choice(const Controls& controls, int parent)

@@ -7,6 +7,7 @@
 // of the controls and after each action, and the message of a handler that failed. Every face
 // calls these, so that the window and the page say the same, to the character. UTF-8.
 
+#include "layout.h"
 #include "morvela.h"
 
 #include <functional>
@@ -19,12 +20,10 @@ extern const char* const reportName;
 extern const char* const pictureName;
 extern const char* const optionsName;
 
-// Where an allele label (0 to 3) stands: "Първи алел на бащата".
-std::string alleleDescription(int label);
-// Where a grid cell (0 to 3) stands, by the alleles that head its row and column.
-std::string cellDescription(int cell);
-// The table picture read out row by row, with its figures.
-std::string tableDescription();
+// Where a control stands, in the words its description names; empty where it names none. An
+// allele label: "Първи алел на бащата"; a grid cell: by the alleles that head its row and column;
+// the table picture: read out row by row, with its figures.
+std::string description(const layout::Control& control);
 
 // What changed, as the controls now show it: after a parent's choice, after a report and after
 // a reset (the clear button or an option).

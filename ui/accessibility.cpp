@@ -97,9 +97,9 @@ void MainWindow::describeForAccessibility(const layout::Form& form)
     for (const layout::Control& c : form.controls) {
         QWidget* widget = widgets_.at(&c);
         if (!c.accessibleName.empty())
-            widget->setAccessibleName(QString::fromStdString(c.accessibleName));
-        if (!c.accessibleDescription.empty())
-            widget->setAccessibleDescription(QString::fromStdString(c.accessibleDescription));
+            widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        if (const std::string d = speech::description(c); !d.empty())
+            widget->setAccessibleDescription(QString::fromStdString(d));
         // A control headed by a caption is announced with it. A caption of a control that takes
         // the focus is also its buddy, so that the label says what it labels; Qt's list interface
         // reports no relation back, hence the name.

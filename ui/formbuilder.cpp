@@ -74,8 +74,6 @@ QWidget* make(const layout::Form& form, const layout::Control& c, QWidget* paren
     }
     case Kind::ListBox: {
         auto* list = new GroupList(parent);
-        for (std::string_view item : c.items)
-            list->addItem(text(item));
         showScrollBars(list, c.scrollBars);
         return list;
     }

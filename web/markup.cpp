@@ -4,6 +4,7 @@
 #include "markup.h"
 
 #include "events.h"
+#include "speech.h"
 #include "startform.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ private:
         } else if (c.heads == layout::Heads::Column || c.heads == layout::Heads::Row) {
             at.push_back(
                 { "role", c.heads == layout::Heads::Column ? "columnheader" : "rowheader" });
-            at.push_back({ "aria-description", c.accessibleDescription });
+            at.push_back({ "aria-description", speech::description(c) });
             end.clear();
         }
         at.push_back(
@@ -102,7 +103,7 @@ private:
             std::vector<Attribute> at { { "id", id }, { "class", classes(c) } };
             if (c.locked)
                 at.push_back({ "readonly", {} });
-            at.push_back({ "aria-label", c.accessibleName });
+            at.push_back({ "aria-label", std::string(c.accessibleName) });
             at.push_back({ "style", placed(c) });
             // The parser drops one line break right after the tag: this one, never the text's.
             return element("textarea", at,
@@ -115,7 +116,7 @@ private:
             if (form_.takesFocus(c))
                 at.push_back({ "tabindex", "0" });
             at.push_back({ "role", "table" });
-            at.push_back({ "aria-label", c.accessibleName });
+            at.push_back({ "aria-label", std::string(c.accessibleName) });
             at.push_back({ "style", placed(c) });
             return element("div", at, tableMarkup()) + "\n";
         }
@@ -169,7 +170,8 @@ private:
         }
         return element("div",
                    { { "id", frame.id.key() }, { "role", "radiogroup" }, { "class", "at options" },
-                       { "aria-label", frame.accessibleName }, { "style", placed(frame) } },
+                       { "aria-label", std::string(frame.accessibleName) },
+                       { "style", placed(frame) } },
                    buttons)
             + "\n";
     }
@@ -197,7 +199,7 @@ private:
                 const Control& cell = *cells.at(r * 2 + col);
                 row += element("div",
                     { { "id", cell.id.key() }, { "role", "cell" },
-                        { "aria-description", cell.accessibleDescription }, { "class", "at cell" },
+                        { "aria-description", speech::description(cell) }, { "class", "at cell" },
                         { "style", placed(cell, &frame) } },
                     text(cell));
             }

@@ -95,12 +95,7 @@ struct Started final : ControlFactory
         return it != captions.end() ? it->second.text : std::string(c.caption);
     }
 
-    ListBox& listBox(const Control& c) override
-    {
-        RecordedList& list = lists[&c];
-        list.items.assign(c.items.begin(), c.items.end());
-        return list;
-    }
+    ListBox& listBox(const Control& c) override { return lists[&c]; }
     OptionButton& optionButton(const Control& c) override
     {
         RecordedOption& option = options[&c];

@@ -66,8 +66,10 @@ inline constexpr int tableHeight = 251;
 inline constexpr int headerRows = 2;
 inline constexpr int bodyRows = 10;
 inline constexpr int firstColumn = 55;
-// Bold sans-serif text of this many pixels.
+// Bold sans-serif text of this many pixels; where the table is drawn as text, a phone draws it
+// larger, to the smallest size read without zooming.
 inline constexpr int textPixels = 10;
+inline constexpr int legiblePixels = 12;
 
 inline constexpr int rowEdge(int row)
 {

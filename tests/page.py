@@ -267,8 +267,10 @@ class Page(ChromiumPage):
         self.assertTrue(self.browser.get_log("browser"))
 
     def test_policy(self):
-        """The page says who may run script in it."""
+        """The page says who may run script in it, to an engine that ignores
+        'wasm-unsafe-eval' too."""
         self.check_policy()
+        self.check_policy_older_engine(PAGE, lambda older: self.open(page=older))
         # The browser names what it refused on the console, beside the picture that is not there.
         logged = [e["message"] for e in self.browser.get_log("browser")]
         self.assertEqual([m for m in logged if "none.png" not in m

@@ -50,9 +50,9 @@ class ChromiumPage(Lesson, unittest.TestCase):
         actions.pointer_action.move_to(element).pointer_down().pointer_up()
         actions.perform()
 
-    def open(self, fragment=""):
+    def open(self, fragment="", page=PAGE):
         """A fresh load, never a jump within the page already open."""
         self.browser.get("about:blank")
-        self.browser.get(PAGE.as_uri() + fragment)
+        self.browser.get(page.as_uri() + fragment)
         WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
             lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))

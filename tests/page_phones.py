@@ -14,7 +14,8 @@ from page_expected import report
 class Phones(ChromiumPage):
     def test_phones(self):
         """Phones, upright and on their side, by touch: nothing scrolls sideways, every target
-        is at least 44 CSS px high and 24 wide, and the lesson works by tapping."""
+        is at least 44 CSS px high and 24 wide, every text is at least 12 CSS px, the table's
+        too, and the lesson works by tapping."""
         for width, height in ((320, 640), (640, 320), (390, 844), (844, 390)):
             with self.subTest(width=width, height=height):
                 self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
@@ -32,6 +33,17 @@ class Phones(ChromiumPage):
                         return [e.id || e.textContent, Math.round(r.width), Math.round(r.height)];
                     })];""")
                 self.assertEqual(sizes[0], 0, "scrolls sideways")
+                small = self.browser.execute_script("""
+                    const small = [], walk = document.createTreeWalker(document.body, 4);
+                    while (walk.nextNode()) {
+                        const e = walk.currentNode.parentElement;
+                        if (walk.currentNode.textContent.trim() && e.getClientRects().length
+                            && !e.closest('.hidden, noscript')
+                            && parseFloat(getComputedStyle(e).fontSize) < 12)
+                            small.push(e.id || e.textContent);
+                    }
+                    return small;""")
+                self.assertEqual(small, [], "text under 12 px")
                 for name, w, h in sizes[1]:
                     self.assertTrue(w >= 24 and h >= 44, f"{name}: {w} x {h}")
                 lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")

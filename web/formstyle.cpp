@@ -6,6 +6,8 @@
 
 #include "markup.h"
 
+#include "tabletext.h"
+
 #include <algorithm>
 
 namespace morvela::web {
@@ -53,9 +55,18 @@ std::string phoneStyle(const layout::Form& form)
     out += spans + "{grid-column:1/-1}";
     for (const Control& c : cs) {
         const layout::Rect r = c.place();
-        if (c.kind == Kind::PictureBox)
-            out += "#" + form.id.key() + ">#" + c.id.key() + "{justify-self:center;width:"
-                + px(r.width) + "!important;height:" + px(r.height) + "!important}";
+        if (c.kind == Kind::PictureBox) {
+            // The table drawn larger, with its text at a size read without zooming; the frame
+            // around it as it is.
+            using namespace genetics::table;
+            const std::string scale
+                = "*" + std::to_string(legiblePixels) + "/" + std::to_string(textPixels) + " + ";
+            out += "#" + form.id.key() + ">#" + c.id.key() + "{justify-self:center;width:calc("
+                + px(tableWidth) + scale + px(r.width - tableWidth) + ")!important;height:calc("
+                + px(tableHeight) + scale + px(r.height - tableHeight)
+                + ")!important}#table{--u:calc(1px" + scale.substr(0, scale.size() - 3)
+                + ");font-size:" + px(legiblePixels) + "}";
+        }
         if (c.kind == Kind::Frame && form.holds(c, Kind::CheckBox)) {
             // The grid keeps its own layout, with room above and beside it for its heads.
             const layout::Rect heads = headsBox(form, c);

@@ -35,8 +35,8 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string element(std::string_view tag, const std::vector<Attribute>& attributes,
-    const std::string& content)
+std::string element(
+    std::string_view tag, const std::vector<Attribute>& attributes, const std::string& content)
 {
     std::string out = "<" + std::string(tag);
     for (const Attribute& a : attributes)
@@ -74,8 +74,11 @@ std::string tableMarkup()
         if (lines > 1)
             at.push_back({ "aria-rowspan", std::to_string(lines) });
         at.push_back({ "class", "t" });
+        // In the table's own pixels, which the style turns into the page's.
         at.push_back({ "style",
-            box({ left, top, columnEdge(column + columns) - left, rowEdge(line + lines) - top })
+            "--x:" + std::to_string(left) + ";--y:" + std::to_string(top)
+                + ";--w:" + std::to_string(columnEdge(column + columns) - left)
+                + ";--h:" + std::to_string(rowEdge(line + lines) - top)
                 + ";background:" + layout::cssColour(colour) });
         out += element("div", at, escaped(text));
     };
@@ -93,10 +96,7 @@ std::string tableMarkup()
             cell("cell", 1 + c, headerRows + r, 1, 1, lightPink, rows[r].cells[c]);
         rowsMarkup += element("div", { { "role", "row" } }, std::exchange(out, {}));
     }
-    return element("div",
-        { { "class", "inner" }, { "id", "table" },
-            { "style", "width:" + px(tableWidth + 2) + ";height:" + px(tableHeight + 2) } },
-        rowsMarkup);
+    return element("div", { { "class", "inner" }, { "id", "table" } }, rowsMarkup);
 }
 
 } // namespace morvela::web

@@ -85,6 +85,43 @@ class Site(ChromiumPage):
         self.check_policy()
         self.browser.get_log("browser")
 
+    def test_glance(self):
+        """A glance at the new version, on a slow device, before the browser has looked for the
+        new worker: the page is shown until it is ready and left. The keep comes to hold what it
+        showed, alone, and offline shows it. Three times, each on a site of its own."""
+        self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        try:
+            for glance in range(3):
+                with self.subTest(glance=glance):
+                    self.glance()
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+
+    def glance(self):
+        folder = Path(tempfile.mkdtemp())
+        server = Server(folder)
+        try:
+            put_up(SITE, folder, 60)
+            self.visit(server.url)
+            first = kept(folder)
+            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+                lambda b: list(self.seen()[1].values()) == [first], "the first version was not kept")
+            put_up(SITE, folder, 5, version="2", new_worker=False)
+            wanted = kept(folder)
+            self.visit(server.url)
+            self.assertEqual(self.seen()[0], "2", "the old version shown after the new one is up")
+            # Read from the guide, which the worker does not keep anew.
+            self.browser.get(server.url + "guide.bg.html")
+            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+                lambda b: list(self.seen()[1].values()) == [wanted],
+                f"the keep does not hold what the visit showed, alone: {self.seen()[1]}")
+        finally:
+            server.stop()
+            shutil.rmtree(folder)
+        self.visit(server.url)
+        self.assertEqual(self.seen()[0], "2", "the old version shown offline")
+        self.browser.get_log("browser")
+
     def test_policy(self):
         """From the site, as from disk, only the page's own scripts run."""
         server = Server(SITE)

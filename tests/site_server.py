@@ -35,18 +35,18 @@ class Server:
         self.httpd.server_close()
 
 
-def put_up(site, folder, days_old, version=None):
+def put_up(site, folder, days_old, version=None, new_worker=True):
     """The site's files put in FOLDER as unzipping a release leaves them, dated DAYS_OLD back;
-    VERSION, a later one, marks the page and names a keep of its own, as a new build would."""
+    VERSION, a later one, marks the page and, unless NEW_WORKER is false, the worker, as a new
+    build would. A worker left as it was stands for one the browser has not looked for yet."""
     for f in Path(site).iterdir():
         data = f.read_bytes()
         if version and f.name == "index.html":
             data = data.replace(b'<meta charset="utf-8">\n',
                                 b'<meta charset="utf-8">\n<meta name="version" content="%s">\n'
                                 % version.encode())
-        if version and f.name == "sw.js":
-            data = data.replace(b"const KEEP = 'morvela-", b"const KEEP = 'morvela-v%s-"
-                                % version.encode())
+        if version and new_worker and f.name == "sw.js":
+            data += b"// version %s\n" % version.encode()
         (Path(folder) / f.name).write_bytes(data)
         when = time.time() - days_old * DAY
         os.utime(Path(folder) / f.name, (when, when))

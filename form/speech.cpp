@@ -120,6 +120,11 @@ std::string report(const Controls& controls)
     return beforeLast.empty() ? last : beforeLast + " " + last;
 }
 
+std::string afterCommand(const Controls& controls)
+{
+    return member(controls.Text1, 0).text().empty() ? reset(controls) : report(controls);
+}
+
 std::string reset(const Controls& controls)
 {
     const OptionButton& chosen = member(controls.Option1, 0).value() ? member(controls.Option1, 0)

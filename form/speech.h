@@ -30,6 +30,8 @@ std::string description(const layout::Control& control);
 std::string choice(const Controls& controls, int parent);
 std::string report(const Controls& controls);
 std::string reset(const Controls& controls);
+// After a command button: the report where the box holds one, the cleared form where it is empty.
+std::string afterCommand(const Controls& controls);
 
 // The names of the actions a failure message names.
 extern const char* const loading;

@@ -70,11 +70,6 @@ void MainWindow::announceChoice(int parent)
     announcer_->announce(QString::fromStdString(speech::choice(controls_, parent)));
 }
 
-void MainWindow::announceReport()
-{
-    announcer_->announce(QString::fromStdString(speech::report(controls_)));
-}
-
 void MainWindow::announceReset()
 {
     announcer_->announce(QString::fromStdString(speech::reset(controls_)));

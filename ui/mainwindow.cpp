@@ -129,10 +129,7 @@ void MainWindow::bindCommands(const layout::Form& form)
                           speech::pressing(commands_->button(id)->text().toStdString())),
                 [this, id] { form_->Command1_Click(static_cast<std::int16_t>(id)); }))
             return;
-        if (id == 0)
-            announceReport();
-        else if (id == 1)
-            announceReset();
+        announcer_->announce(QString::fromStdString(speech::afterCommand(controls_)));
     });
 }
 

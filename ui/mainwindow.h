@@ -61,7 +61,6 @@ private:
     void reportError(const QString& message);
     // What a screen reader says after each action, as the window shows it.
     void announceChoice(int parent);
-    void announceReport();
     void announceReset();
 
     ErrorReporter reporter_;

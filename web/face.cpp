@@ -11,11 +11,11 @@
 #include "events.h"
 #include "layout.h"
 #include "morvela.h"
+#include "pageids.h"
 #include "speech.h"
 
 #include <emscripten/bind.h>
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -41,11 +41,12 @@ public:
                 commandCaptions_[c.id.index] = c.caption;
         dispatch(speech::loading, [this] { form_->Form_Load(); });
         addressChanged();
-        val document = val::global("document");
-        const auto first = std::find_if(form.controls.begin(), form.controls.end(),
-            [&form](const layout::Control& c) { return form.takesFocus(c); });
-        if (document["activeElement"] == document["body"] && first != form.controls.end())
-            element(first->id.key()).call<void>("focus");
+        // The first control that takes the focus gets it, unless the pupil has put it elsewhere.
+        const val document = val::global("document");
+        for (auto c = form.controls.begin();
+             c != form.controls.end() && document["activeElement"] == document["body"]; ++c)
+            if (form.takesFocus(*c))
+                element(c->id.key()).call<void>("focus");
         val::global("performance").call<void>("mark", std::string("ready"));
     }
 
@@ -96,8 +97,8 @@ public:
         if (!dispatch(speech::pressing(commandCaptions_[index]),
                 [this, index] { form_->Command1_Click(static_cast<std::int16_t>(index)); }))
             return;
-        announce(index == 0 ? speech::report(controls_) : speech::reset(controls_));
-        if (index == 0)
+        announce(speech::afterCommand(controls_));
+        if (!report_->text().empty())
             reveal(report_->area());
         remember();
     }
@@ -136,8 +137,8 @@ private:
             list->show();
         report_->show();
         if (!failure.empty()) {
-            setText(element("ErrorMessage"), failure);
-            val dialog = element("Error");
+            setText(element(std::string(ids::errorMessage)), failure);
+            val dialog = element(std::string(ids::error));
             if (!dialog["open"].as<bool>())
                 dialog.call<void>("showModal");
         }
@@ -156,20 +157,18 @@ private:
         return address(groups, controls_.Option1[0]->value(), controls_.List1);
     }
 
-    // Kept in the address, so that a link gives this choice; without a new entry in the
-    // browser's history for every choice.
+    // Kept in the address, so that a link gives this choice, with no new entry in the browser's
+    // history for each. A word about an unreadable link stands until the pupil chooses.
     void remember()
     {
-        // A word about an unreadable link stands until the pupil chooses.
         showAddressMessage(false);
         const std::string now = current();
         if (!now.empty() && now != boundedHash())
             val::global("keepAddress")(now);
     }
 
-    // The page's address fragment, "#" included, or nullopt where it is too long to be a
-    // choice: read only once its length is known, for a link can be as long as a browser lets
-    // it be.
+    // The address's fragment, "#" included; nullopt where too long to be a choice, read only once
+    // its length is known: a link can be as long as a browser lets it be.
     static std::optional<std::string> boundedHash()
     {
         const val hash = val::global("location")["hash"];
@@ -180,7 +179,7 @@ private:
 
     static void showAddressMessage(bool shown)
     {
-        val message = element("AddressMessage");
+        val message = element(std::string(ids::addressMessage));
         if (message["hidden"].as<bool>() != shown)
             return;
         setText(message, shown ? unreadableAddress : "");
@@ -209,7 +208,7 @@ private:
     // differs by a no-break space, so that it is heard again.
     void announce(const std::string& message)
     {
-        val region = element("Announcer");
+        val region = element(std::string(ids::announcer));
         const std::string shown = region["textContent"].as<std::string>();
         setText(region, shown == message ? message + "\u00a0" : message);
     }

@@ -6,6 +6,7 @@
 
 #include "markup.h"
 
+#include "pageids.h"
 #include "tabletext.h"
 
 #include <algorithm>
@@ -63,8 +64,8 @@ std::string phoneStyle(const layout::Form& form)
                 = "*" + std::to_string(legiblePixels) + "/" + std::to_string(textPixels) + " + ";
             out += "#" + form.id.key() + ">#" + c.id.key() + "{justify-self:center;width:calc("
                 + px(tableWidth) + scale + px(r.width - tableWidth) + ")!important;height:calc("
-                + px(tableHeight) + scale + px(r.height - tableHeight)
-                + ")!important}#table{--u:calc(1px" + scale.substr(0, scale.size() - 3)
+                + px(tableHeight) + scale + px(r.height - tableHeight) + ")!important}#"
+                + std::string(ids::table) + "{--u:calc(1px" + scale.substr(0, scale.size() - 3)
                 + ");font-size:" + px(legiblePixels) + "}";
         }
         if (c.kind == Kind::Frame && form.holds(c, Kind::CheckBox)) {

@@ -11,6 +11,7 @@
 
 #include "layout.h"
 #include "markup.h"
+#include "pageids.h"
 
 #include <fstream>
 #include <iostream>
@@ -48,6 +49,19 @@ void fill(std::string& shell, const std::string& marker, const std::string& text
     shell.replace(at, marker.size(), text);
 }
 
+// Puts each of the page's own ids in place of its marker, wherever it stands.
+std::string withPageIds(std::string shell)
+{
+    for (const auto& [marker, id] : ids::markers) {
+        if (shell.find(marker) == std::string::npos)
+            throw std::runtime_error("the shell must hold " + std::string(marker));
+        for (auto at = shell.find(marker); at != std::string::npos;
+             at = shell.find(marker, at + id.size()))
+            shell.replace(at, marker.size(), id);
+    }
+    return shell;
+}
+
 } // namespace
 
 } // namespace morvela::web
@@ -73,7 +87,8 @@ int main(int argc, char** argv)
         web::fill(shell, "/* @FORM_PHONE@ */", form.phone);
         web::fill(shell, "<!-- @FORM@ -->\n", form.markup);
         web::fill(shell, "/* @FORM_CONTROLS@ */", web::scriptControls(layout::mainForm()));
-        web::write(argv[2], layout::withFormFacts(std::move(shell), layout::mainForm()));
+        web::write(
+            argv[2], layout::withFormFacts(web::withPageIds(std::move(shell)), layout::mainForm()));
         for (int i = 3; i + 1 < argc; i += 2)
             web::write(argv[i + 1], layout::withFormFacts(web::read(argv[i]), layout::mainForm()));
     } catch (const std::exception& e) {

@@ -3,6 +3,7 @@
 
 #include "markup.h"
 
+#include "pageids.h"
 #include "tabletext.h"
 
 #include <string>
@@ -96,7 +97,7 @@ std::string tableMarkup()
             cell("cell", 1 + c, headerRows + r, 1, 1, lightPink, rows[r].cells[c]);
         rowsMarkup += element("div", { { "role", "row" } }, std::exchange(out, {}));
     }
-    return element("div", { { "class", "inner" }, { "id", "table" } }, rowsMarkup);
+    return element("div", { { "class", "inner" }, { "id", std::string(ids::table) } }, rowsMarkup);
 }
 
 } // namespace morvela::web

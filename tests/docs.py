@@ -4,7 +4,9 @@
   - every relative link leads to a file there, and to a heading or id in it where it names one;
   - every file of the tree written as a path in code (`scripts/web.sh`) is there, and every
     option written right after a script (`scripts/web.sh --benchmark`) is one it takes;
-  - every test that CTest knows in BUILD_DIR is named in doc/testing.md.
+  - every test that CTest knows in BUILD_DIR has its row in doc/testing.md's table of tests;
+  - the guide's ten result lines are the ones the program's reports are checked against
+    (tests/expected.h), each beside its pair of parents.
 Prints one line a fault and "N passed, N failed". Usage: docs.py BUILD_DIR"""
 import re
 import subprocess
@@ -83,15 +85,27 @@ for doc in DOCS:
                 if not option.startswith("--"):
                     break
                 option = re.sub(r"[^\w-].*$", "", option)
-                check(option in source, f"{name}: `{path}` takes no option {option}")
+                check(re.search(r"(?<![\w-])" + re.escape(option) + r"(?![\w-])", source),
+                      f"{name}: `{path}` takes no option {option}")
 
 listed = subprocess.run(["ctest", "-N", "--test-dir", sys.argv[1]], capture_output=True,
                         text=True, check=True).stdout
 tests = re.findall(r"Test +#\d+: (\S+)", listed)
 check(tests, f"CTest lists no test in {sys.argv[1]}")
 testing = (TOP / "doc" / "testing.md").read_text(encoding="utf-8")
+# The first cell of each row of the table of tests names one test or several.
+rows = {name for cell in re.findall(r"^\| (`[^|]+`) \|", testing, flags=re.M)
+        for name in re.findall(r"`([^`]+)`", cell)}
 for test in tests:
-    check(re.search(r"(?<![\w.-])" + re.escape(test) + r"(?![\w-])", testing),
-          f"doc/testing.md does not name the test {test}")
+    check(test in rows, f"doc/testing.md has no row for the test {test}")
+
+GROUPS = ["0", "A", "B", "AB"]
+expected = {frozenset((GROUPS[int(a)], GROUPS[int(b)])): line for a, b, line in re.findall(
+    r'\{ (\d), (\d), "([^"]*)" \}', (TOP / "tests" / "expected.h").read_text(encoding="utf-8"))}
+guide = (TOP / "doc" / "guide.bg.html.in").read_text(encoding="utf-8")
+written = {frozenset((a, b)): line for a, b, line in re.findall(
+    r"<tr><td>(\w+) и (\w+)</td><td><code>([^<]*)</code></td></tr>", guide)}
+check(len(expected) == 10 and written == expected,
+      f"the guide's result lines differ from tests/expected.h: {set(written.items()) ^ set(expected.items())}")
 print(f"{passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)

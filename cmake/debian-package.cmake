@@ -21,8 +21,11 @@ function(morvela_gzip source output)
 endfunction()
 set(packaging_dir ${CMAKE_BINARY_DIR}/packaging)
 morvela_gzip(${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${packaging_dir}/changelog.gz)
-morvela_gzip(${PROJECT_SOURCE_DIR}/doc/morvela.1 ${packaging_dir}/en/morvela.1.gz)
-morvela_gzip(${PROJECT_SOURCE_DIR}/doc/morvela.bg.1 ${packaging_dir}/bg/morvela.1.gz)
+# The manual pages name the version and the day of its release.
+configure_file(${PROJECT_SOURCE_DIR}/doc/morvela.1.in ${packaging_dir}/morvela.en.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/doc/morvela.bg.1.in ${packaging_dir}/morvela.bg.1 @ONLY)
+morvela_gzip(${packaging_dir}/morvela.en.1 ${packaging_dir}/en/morvela.1.gz)
+morvela_gzip(${packaging_dir}/morvela.bg.1 ${packaging_dir}/bg/morvela.1.gz)
 file(MAKE_DIRECTORY ${packaging_dir}/en ${packaging_dir}/bg)
 add_custom_target(packaging_docs ALL DEPENDS ${packaging_dir}/changelog.gz
     ${packaging_dir}/en/morvela.1.gz ${packaging_dir}/bg/morvela.1.gz)

@@ -3,9 +3,9 @@
 
 #pragma once
 
-// The ABO model from which the report's figures follow, with exact fractions. The tests derive
-// their expectations from it and the table picture takes its figures from it; the program itself
-// prints fixed lines.
+// The ABO model from which the report's figures follow, with exact fractions. The table, as a
+// picture and as the page's text, takes its figures from it, and the picture's test checks them
+// against it. The report is fixed lines, checked against a literal table (tests/expected.h).
 
 #include <array>
 #include <cstdint>

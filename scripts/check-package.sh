@@ -3,32 +3,40 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build tree, has lintian check it, installs it with
 # apt, and checks that the installed program starts, that its documentation is in place and that
-# every file its desktop entry names is.
-# Usage: scripts/check-package.sh [BUILD_DIR]   (root or sudo)
+# every file its desktop entry names is. With --deb, a package already built and checked is only
+# installed and checked so, as on another Debian release.
+# Usage: scripts/check-package.sh [BUILD_DIR | --deb PACKAGE.deb]   (root or sudo)
 set -euo pipefail
-build=${1:-build/default}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 fail() { echo "check-package: $*" >&2; exit 1; }
-"$(dirname "$0")/setup.sh" --release
 
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/morvela_*.deb | head -n 1)
-[ -f "$deb" ] || fail "cpack made no package"
-version=$(dpkg-deb -f "$deb" Version)
-# The version the project declares, as its build tree holds it.
-wanted=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[ -n "$wanted" ] || fail "no project version in $build/CMakeCache.txt"
-[ "$version" = "$wanted" ] || fail "package version is $version, the project's $wanted"
-depends=$(dpkg-deb -f "$deb" Depends)
-echo "$depends" | grep -q "fonts-liberation2" || fail "no dependency on the serif font: $depends"
-echo "$depends" | grep -q "qt6-wayland" || fail "no dependency on the Wayland platform plugin: $depends"
-echo "$depends" | grep -q "libqt6widgets6" || fail "no library dependencies from shlibdeps: $depends"
+if [ "${1:-}" = --deb ]; then
+    deb=${2:?usage: check-package.sh --deb PACKAGE.deb}
+    [ -f "$deb" ] || fail "no package $deb"
+    "$(dirname "$0")/setup.sh" --installed
+    version=$(dpkg-deb -f "$deb" Version)
+else
+    build=${1:-build/default}
+    "$(dirname "$0")/setup.sh" --release
+    (cd "$build" && cpack -G DEB >/dev/null)
+    deb=$(ls "$build"/morvela_*.deb | head -n 1)
+    [ -f "$deb" ] || fail "cpack made no package"
+    version=$(dpkg-deb -f "$deb" Version)
+    # The version the project declares, as its build tree holds it.
+    wanted=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    [ -n "$wanted" ] || fail "no project version in $build/CMakeCache.txt"
+    [ "$version" = "$wanted" ] || fail "package version is $version, the project's $wanted"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "$depends" | grep -q "fonts-liberation2" || fail "no dependency on the serif font: $depends"
+    echo "$depends" | grep -q "qt6-wayland" || fail "no dependency on the Wayland platform plugin: $depends"
+    echo "$depends" | grep -q "libqt6widgets6" || fail "no library dependencies from shlibdeps: $depends"
 
-# Debian's own checker: no error and no warning; informational tags may stay.
-tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^[EW]: ' || true)
-[ -z "$tags" ] || fail "lintian:
+    # Debian's own checker: no error and no warning; informational tags may stay.
+    tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+    [ -z "$tags" ] || fail "lintian:
 $tags"
+fi
 
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$(realpath "$deb")" >/dev/null
 
@@ -66,4 +74,4 @@ QT_QPA_PLATFORM=offscreen timeout 5 "$(command -v "$(field Exec | cut -d' ' -f1)
 rc=$?
 set -e
 [ $rc -eq 124 ] || fail "the installed program ended by itself with status $rc"
-echo "check-package: $deb installs, starts, and its desktop entry's files are in place"
+echo "check-package: $deb installs on Debian $(cat /etc/debian_version), starts, and its desktop entry's files are in place"

@@ -5,7 +5,8 @@
 # and the site to host it, the source archive of the commit and a record of what they were built
 # from, each named with the version from CMake, and SHA256SUMS over them. Each is checked before it
 # is taken: the licences declared file by file, the .deb by lintian and installed, the Windows
-# files under Wine, the page in Chromium, Firefox and WebKit and under Orca.
+# files under Wine, the page in Chromium, Firefox and WebKit and under Orca; the .deb is installed
+# and started on Debian 12 and, in a fresh root, on Debian 13.
 # The same commit gives the same bytes, whatever the folder, time, time zone or umask: every time
 # stamp is the commit's (SOURCE_DATE_EPOCH), and each build starts from nothing.
 # scripts/reproduce.sh checks that by building it again.
@@ -40,6 +41,9 @@ cmake --build "$deb_build" >/dev/null
 "$top/scripts/check-package.sh" "$deb_build"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$deb_build/CMakeCache.txt")
 [[ -n $version ]] || fail "no project version in $deb_build"
+# The same package for Debian 13: installed and started in a fresh Debian 13 root.
+[[ -n ${MORVELA_REBUILD:-} ]] || "$top/scripts/debian-root.sh" --in-place trixie \
+    "./scripts/check-package.sh --deb '$deb_build/morvela_${version}_amd64.deb'"
 
 # Made again only to compare their bytes (scripts/reproduce.sh), the Windows files and the page
 # are not checked again.

@@ -4,8 +4,9 @@
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
 # already there; with --windows, those that the Windows cross-build needs instead; with --web,
 # those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it), or with
-# --web-build those it is built with alone; and with
-# --release, the checkers of a release and of its rebuilding. Debian 12 and 13 alike. Runs as
+# --web-build those it is built with alone; with
+# --release, the checkers of a release and of its rebuilding; and with --installed, what checks a
+# Debian package once installed. Debian 12 and 13 alike. Runs as
 # root, or through sudo. Says in one line what it installs; apt's own output goes to a log. Refuses
 # any other option, and more than one.
 set -eu
@@ -97,7 +98,13 @@ libarchive-tools
 unzip
 xxd
 "
-usage="usage: setup.sh [--windows | --web | --web-build | --release]"
+installed_packages="
+file
+man-db
+desktop-file-utils
+appstream
+"
+usage="usage: setup.sh [--windows | --web | --web-build | --release | --installed]"
 [ $# -le 1 ] || { echo "setup: one option at most; $usage" >&2; exit 2; }
 case "${1:-}" in
 "") ;;
@@ -105,6 +112,7 @@ case "${1:-}" in
 --web) packages=$web_packages ;;
 --web-build) packages=$web_build_packages ;;
 --release) packages=$release_packages ;;
+--installed) packages=$installed_packages ;;
 *) echo "setup: unknown option '$1'; $usage" >&2; exit 2 ;;
 esac
 

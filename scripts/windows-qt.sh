@@ -75,7 +75,7 @@ host=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
     echo "windows-qt: Qt $qt_version for Windows needs the host Qt tools of that version (Debian 13's); this machine has '${host:-none}'" >&2
     exit 1
 }
-echo "windows-qt: building Qt $qt_version for Windows once (about 22 minutes on 2 free cores, longer on busy ones); log: $log" >&2
+echo "windows-qt: building Qt $qt_version for Windows once (its time on 2 cores: doc/benchmarks.md); log: $log" >&2
 : >"$log"
 fetch_source
 src=$work/src

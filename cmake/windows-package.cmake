@@ -59,7 +59,7 @@ set(MORVELA_GUIDE_LINK "Morvela – ръководство за учителя")
 
 # The Windows Installer package beside the NSIS one: scripts/windows-msi.sh builds it with wixl,
 # then gives it its Bulgarian texts, which wixl cannot write (packaging/windows/bulgarian.sql.in).
-set(MORVELA_DESCRIPTION "Как децата наследяват кръвните групи A, B, AB и 0 от родителите си")
+set(MORVELA_DESCRIPTION "Как децата унаследяват кръвните групи A, B, AB и 0 от родителите си")
 set(MORVELA_DOWNGRADE_MESSAGE "На този компютър вече има по-нова версия на Morvela. За да \
 инсталирате тази по-стара версия, първо премахнете по-новата.")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/bulgarian.sql.in

@@ -15,6 +15,6 @@ msiinfo export "$msi" LaunchCondition \
     || fail "the MSI gives no Bulgarian reason for refusing to install over a newer version"
 # Its summary, as a file's properties show it, in the code page it declares.
 msiinfo suminfo "$msi" | iconv -f CP1251 -t UTF-8 \
-    | grep -q '^Comments: Как децата наследяват кръвните групи' \
+    | grep -q '^Comments: Как децата унаследяват кръвните групи' \
     || fail "the MSI's summary is not in Bulgarian"
 say "PASS: version record and icon; the MSI's refusal and summary in Bulgarian"

@@ -16,7 +16,8 @@ if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
     exec "$top/scripts/debian-root.sh" --in-place trixie "./scripts/windows.sh $*"
 fi
 build=$top/build/windows
-version=$(sed -n 's/^project(Morvela VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+# The version, as the changelog's newest entry names it for every build.
+version=$(sed -n '1s/^morvela (\([0-9.]*\)).*/\1/p' "$top/packaging/debian/changelog")
 cache=${MORVELA_WINDOWS_CACHE:-/var/cache/morvela}
 say() { echo "windows: $*"; }
 

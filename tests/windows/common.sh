@@ -17,7 +17,8 @@ if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
 fi
 build=$(cd "$1" && pwd)
 "$top/scripts/setup.sh" --windows
-version=$(sed -n 's/^project(Morvela VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+# The version, as the changelog's newest entry names it for every build.
+version=$(sed -n '1s/^morvela (\([0-9.]*\)).*/\1/p' "$top/packaging/debian/changelog")
 publisher=$(sed -n 's/^set(MORVELA_PUBLISHER \(.*\))$/\1/p' "$top/CMakeLists.txt")
 
 # Under Xvfb, for a check that shows a window.

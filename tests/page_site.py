@@ -60,28 +60,7 @@ class Site(ChromiumPage):
     def test_new_version(self):
         """A pupil who comes back online after a new version is put where the old one was sees
         it at that visit, and from then on offline; the keep holds the new files alone."""
-        folder = Path(tempfile.mkdtemp())
-        server = Server(folder)
-        try:
-            put_up(SITE, folder, 60)
-            for _ in range(2):
-                self.visit(server.url)
-                WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
-                    lambda b: [len(k) for k in self.seen()[1].values()] == [6],
-                    "the first version was not kept")
-                self.assertEqual(self.seen()[0], "1")
-            put_up(SITE, folder, 5, version="2")
-            self.visit(server.url)
-            self.assertEqual(self.seen()[0], "2", "the old version shown after the new one is up")
-            wanted = kept(folder)
-            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
-                lambda b: list(self.seen()[1].values()) == [wanted],
-                f"the keep does not hold the new version alone: {self.seen()[1]}")
-        finally:
-            server.stop()
-            shutil.rmtree(folder)
-        self.visit(server.url)
-        self.assertEqual(self.seen()[0], "2", "the old version shown offline")
+        self.new_version(visits=2, new_worker=True)
         self.check_policy()
         self.browser.get_log("browser")
 
@@ -93,34 +72,41 @@ class Site(ChromiumPage):
         try:
             for glance in range(3):
                 with self.subTest(glance=glance):
-                    self.glance()
+                    self.new_version(visits=1, new_worker=False, glance=True)
+                    self.browser.get_log("browser")
         finally:
             self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
 
-    def glance(self):
+    def new_version(self, visits, new_worker, glance=False):
+        """The site put up and visited until kept, VISITS times; then a new version put in its
+        place, with a new worker or the old one left, and visited once (a GLANCE leaves the page
+        once it is ready): the keep comes to hold the new version alone, and offline shows it."""
         folder = Path(tempfile.mkdtemp())
         server = Server(folder)
         try:
             put_up(SITE, folder, 60)
-            self.visit(server.url)
             first = kept(folder)
-            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
-                lambda b: list(self.seen()[1].values()) == [first], "the first version was not kept")
-            put_up(SITE, folder, 5, version="2", new_worker=False)
+            for _ in range(visits):
+                self.visit(server.url)
+                WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+                    lambda b: list(self.seen()[1].values()) == [first],
+                    "the first version was not kept")
+                self.assertEqual(self.seen()[0], "1")
+            put_up(SITE, folder, 5, version="2", new_worker=new_worker)
             wanted = kept(folder)
             self.visit(server.url)
             self.assertEqual(self.seen()[0], "2", "the old version shown after the new one is up")
-            # Read from the guide, which the worker does not keep anew.
-            self.browser.get(server.url + "guide.bg.html")
+            if glance:
+                # Read from the guide, which the worker does not keep anew.
+                self.browser.get(server.url + "guide.bg.html")
             WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
                 lambda b: list(self.seen()[1].values()) == [wanted],
-                f"the keep does not hold what the visit showed, alone: {self.seen()[1]}")
+                f"the keep does not hold the new version alone: {self.seen()[1]}")
         finally:
             server.stop()
             shutil.rmtree(folder)
         self.visit(server.url)
         self.assertEqual(self.seen()[0], "2", "the old version shown offline")
-        self.browser.get_log("browser")
 
     def test_policy(self):
         """From the site, as from disk, only the page's own scripts run."""

@@ -111,10 +111,17 @@ std::string withFormFacts(std::string text, const Form& form)
         { "@FORM_COLOUR@", cssColour(form.background) },
     };
     for (const auto& [marker, value] : facts)
-        for (auto at = text.find(marker); at != std::string::npos;
-             at = text.find(marker, at + value.size()))
-            text.replace(at, marker.size(), value);
+        replaceAll(text, marker, value);
     return text;
+}
+
+int replaceAll(std::string& text, std::string_view marker, std::string_view value)
+{
+    int count = 0;
+    for (auto at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + value.size()), ++count)
+        text.replace(at, marker.size(), value);
+    return count;
 }
 
 namespace {

@@ -149,6 +149,9 @@ std::string caption();
 // toolkits keep LF alone, and the form writes CR LF.
 std::string shownText(std::string_view exact);
 
+// Every MARKER in TEXT replaced by VALUE; how many there were.
+int replaceAll(std::string& text, std::string_view marker, std::string_view value);
+
 // "#C0C0FF" as CSS writes it: "#c0c0ff".
 std::string cssColour(Colour colour);
 

@@ -101,12 +101,10 @@ class Lesson:
         self.el(f"List1_{parent}").send_keys(Keys.HOME + Keys.DOWN * group)
 
     def check_policy_older_engine(self, page, open_page):
-        """As an engine that ignores 'wasm-unsafe-eval' reads the policy (Safari 15, Chrome 96):
-        the page with that keyword taken out still runs the lesson and refuses what is put in.
-        OPEN_PAGE opens the copy, written beside PAGE, by its path."""
+        """The policy as Safari 15 and Chrome 96 read it, without 'wasm-unsafe-eval': OPEN_PAGE
+        opens that copy of PAGE, written beside it, and check_policy holds."""
         older = Path(page).with_name("older-engine.html")
-        older.write_text(Path(page).read_text(encoding="utf-8").replace(" 'wasm-unsafe-eval'", ""),
-                         encoding="utf-8")
+        older.write_bytes(Path(page).read_bytes().replace(b" 'wasm-unsafe-eval'", b""))
         try:
             open_page(older)
             self.check_policy()

@@ -33,17 +33,13 @@ class Phones(ChromiumPage):
                         return [e.id || e.textContent, Math.round(r.width), Math.round(r.height)];
                     })];""")
                 self.assertEqual(sizes[0], 0, "scrolls sideways")
-                small = self.browser.execute_script("""
+                self.assertEqual(self.browser.execute_script("""
                     const small = [], walk = document.createTreeWalker(document.body, 4);
-                    while (walk.nextNode()) {
-                        const e = walk.currentNode.parentElement;
+                    for (let e; walk.nextNode() && (e = walk.currentNode.parentElement);)
                         if (walk.currentNode.textContent.trim() && e.getClientRects().length
-                            && !e.closest('.hidden, noscript')
-                            && parseFloat(getComputedStyle(e).fontSize) < 12)
+                            && !e.closest('.hidden') && parseFloat(getComputedStyle(e).fontSize) < 12)
                             small.push(e.id || e.textContent);
-                    }
-                    return small;""")
-                self.assertEqual(small, [], "text under 12 px")
+                    return small;"""), [], "text under 12 px")
                 for name, w, h in sizes[1]:
                     self.assertTrue(w >= 24 and h >= 44, f"{name}: {w} x {h}")
                 lists = [self.el(f"List1_{i}").find_elements(By.TAG_NAME, "option")

@@ -60,13 +60,13 @@ std::string phoneStyle(const layout::Form& form)
             // The table drawn larger, with its text at a size read without zooming; the frame
             // around it as it is.
             using namespace genetics::table;
-            const std::string scale
-                = "*" + std::to_string(legiblePixels) + "/" + std::to_string(textPixels) + " + ";
+            const std::string larger
+                = "*" + std::to_string(legiblePixels) + "/" + std::to_string(textPixels);
             out += "#" + form.id.key() + ">#" + c.id.key() + "{justify-self:center;width:calc("
-                + px(tableWidth) + scale + px(r.width - tableWidth) + ")!important;height:calc("
-                + px(tableHeight) + scale + px(r.height - tableHeight) + ")!important}#"
-                + std::string(ids::table) + "{--u:calc(1px" + scale.substr(0, scale.size() - 3)
-                + ");font-size:" + px(legiblePixels) + "}";
+                + px(tableWidth) + larger + " + " + px(r.width - tableWidth)
+                + ")!important;height:calc(" + px(tableHeight) + larger + " + "
+                + px(r.height - tableHeight) + ")!important}#" + std::string(ids::table)
+                + "{--u:calc(1px" + larger + ");font-size:" + px(legiblePixels) + "}";
         }
         if (c.kind == Kind::Frame && form.holds(c, Kind::CheckBox)) {
             // The grid keeps its own layout, with room above and beside it for its heads.

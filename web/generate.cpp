@@ -52,13 +52,9 @@ void fill(std::string& shell, const std::string& marker, const std::string& text
 // Puts each of the page's own ids in place of its marker, wherever it stands.
 std::string withPageIds(std::string shell)
 {
-    for (const auto& [marker, id] : ids::markers) {
-        if (shell.find(marker) == std::string::npos)
+    for (const auto& [marker, id] : ids::markers)
+        if (layout::replaceAll(shell, marker, id) == 0)
             throw std::runtime_error("the shell must hold " + std::string(marker));
-        for (auto at = shell.find(marker); at != std::string::npos;
-             at = shell.find(marker, at + id.size()))
-            shell.replace(at, marker.size(), id);
-    }
     return shell;
 }
 

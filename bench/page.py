@@ -9,8 +9,8 @@
           a phone-sized one (390 x 844) with the CPU slowed four times, as mobile audits slow it
           to stand for the slowest devices pupils have.
 The floor page is the same controls in plain HTML, filled as the page fills them, with no program:
-the page's own document once ready, its scripts (and the template that holds the program, and its
-policy) taken out, marked ready by one line of script.
+the page's own document once ready, its scripts (the program among them) and its policy taken out,
+marked ready by one line of script.
 A program, not a test. Usage: page.py PAGE.html [LOADS]"""
 import gzip
 import statistics
@@ -47,7 +47,7 @@ try:
     load(page)
     floor.write_text("<!DOCTYPE html>\n" + browser.execute_script("""
         const copy = document.documentElement.cloneNode(true);
-        copy.querySelectorAll('script, template, meta[http-equiv]').forEach(s => s.remove());
+        copy.querySelectorAll('script, meta[http-equiv]').forEach(s => s.remove());
         const mark = document.createElement('script');
         mark.textContent = "performance.mark('ready')";
         copy.querySelector('body').append(mark);

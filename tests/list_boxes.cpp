@@ -10,15 +10,19 @@
 
 #include <cstdio>
 
+// A bare object for the <select>, held as the page holds its elements.
+// clang-format off: JavaScript
+EM_JS(int, bare_select, (), {
+    var nodes = Module.nodes || (Module.nodes = []);
+    return nodes.push({ length : 0, selectedIndex : -1, options : [] }) - 1;
+});
+// clang-format on
+
 int main()
 {
     using namespace morvela;
     int clicks = 0;
-    emscripten::val select = emscripten::val::object();
-    select.set("length", 0);
-    select.set("selectedIndex", -1);
-    select.set("options", emscripten::val::array());
-    web::DomListBox page(select, [&clicks] { ++clicks; });
+    web::DomListBox page(web::Node(bare_select()), [&clicks] { ++clicks; });
     web::RecordedList recorded;
     recorded.click = [&clicks] { ++clicks; };
     int failed = 0;

@@ -254,8 +254,9 @@ class Page(ChromiumPage):
     def test_start_fails(self):
         """A program that cannot start says so, instead of a form that silently does nothing."""
         broken = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "addEventListener('DOMContentLoaded',"
-                      " () => document.getElementById('Check1_3').remove())"})
+            # A cell of the grid gone as soon as it is parsed, before the program starts.
+            "source": "new MutationObserver(() => document.getElementById('Check1_3')?.remove())"
+                      ".observe(document, {childList: true, subtree: true})"})
         try:
             self.browser.get(PAGE.as_uri())
             WebDriverWait(self.browser, 10, poll_frequency=0.02).until(

@@ -37,8 +37,15 @@ class ChromiumPage(Lesson, unittest.TestCase):
 
     def setUp(self):
         self.browser.get(PAGE.as_uri())
+        self.wait_shown()
+
+    def wait_shown(self):
+        """Until the program is ready and the page shown: the browser then gives the focus that
+        the page asks for."""
         WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
-            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"
+                                       " && document.activeElement !== document.body"),
+            "the page was not ready, or not shown with its focus")
 
     def tearDown(self):
         # Nothing on the console, whatever the test did.
@@ -54,5 +61,4 @@ class ChromiumPage(Lesson, unittest.TestCase):
         """A fresh load, never a jump within the page already open."""
         self.browser.get("about:blank")
         self.browser.get(page.as_uri() + fragment)
-        WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
-            lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
+        self.wait_shown()

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Says in the finished page who may run script in it: a Content-Security-Policy, first thing
 after its character set, that lets run only the page's own scripts, named by their checksums
-(the program among them, which the page starts from its template), and WebAssembly, and lets
+(the program among them), and WebAssembly, and lets
 nothing be fetched but from the page's own site. No handler written in an attribute runs.
 WebAssembly is allowed by 'unsafe-eval', not 'wasm-unsafe-eval': Safari before 16 and Chrome
 before 97 ignore the newer keyword and would refuse to compile the program. The older one also
@@ -22,9 +22,9 @@ if page.count(CHARSET) != 1:
     sys.exit(f"csp: {path} must name its character set once, as {CHARSET!r}")
 # A policy already there, from an earlier run, is written anew.
 page = re.sub(r'<meta http-equiv="Content-Security-Policy" content="[^"]*">\n', "", page)
-# A script's text is what the browser hashes, the one in the template as the one in the head.
+# A script's text is what the browser hashes: the page's own, in its head, and the program.
 scripts = re.findall(r"<script>(.*?)</script>", page, flags=re.S)
-if len(scripts) < 3:
+if len(scripts) < 2:
     sys.exit(f"csp: {path} holds {len(scripts)} scripts, not the page's own and its program")
 hashes = sorted({"'sha256-" + base64.b64encode(hashlib.sha256(s.encode()).digest()).decode()
                  + "'" for s in scripts})

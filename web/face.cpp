@@ -14,7 +14,8 @@
 #include "pageids.h"
 #include "speech.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
 
 #include <array>
 #include <functional>
@@ -23,6 +24,28 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+// What the program asks of the page beyond its controls.
+// clang-format off: JavaScript
+EM_JS(void, morvela_ready, (), { performance.mark("ready"); });
+EM_JS(double, morvela_hash_length, (), { return location.hash.length; });
+EM_JS(char*, morvela_hash, (), { return stringToNewUTF8(location.hash); });
+EM_JS(void, morvela_keep_address, (const char* hash), { keepAddress(UTF8ToString(hash)); });
+EM_JS(void, morvela_show_dialog, (int node), {
+    var dialog = Module.nodes[node];
+    if (!dialog.open)
+        dialog.showModal();
+});
+// A report written out of sight, as on a phone where the box stands above the buttons, is
+// brought into sight; the focus stays on the button.
+EM_JS(void, morvela_reveal, (int node), {
+    var box = Module.nodes[node], r = box.getBoundingClientRect();
+    if (r.top >= 0 && r.bottom <= innerHeight)
+        return;
+    var still = matchMedia("(prefers-reduced-motion: reduce)").matches;
+    box.scrollIntoView({ block : "nearest", behavior : still ? "auto" : "smooth" });
+});
+// clang-format on
 
 namespace morvela::web {
 
@@ -41,13 +64,8 @@ public:
                 commandCaptions_[c.id.index] = c.caption;
         dispatch(speech::loading, [this] { form_->Form_Load(); });
         addressChanged();
-        // The first control that takes the focus gets it, unless the pupil has put it elsewhere.
-        const val document = val::global("document");
-        for (auto c = form.controls.begin();
-             c != form.controls.end() && document["activeElement"] == document["body"]; ++c)
-            if (form.takesFocus(*c))
-                element(c->id.key()).call<void>("focus");
-        val::global("performance").call<void>("mark", std::string("ready"));
+        // The focus is the page's own: its first control is written to take it.
+        morvela_ready();
     }
 
     void listChanged(int index)
@@ -99,7 +117,7 @@ public:
             return;
         announce(speech::afterCommand(controls_));
         if (!report_->text().empty())
-            reveal(report_->area());
+            morvela_reveal(report_->area().handle());
         remember();
     }
 
@@ -112,9 +130,8 @@ private:
     }
     OptionButton& optionButton(const layout::Control& c) override
     {
-        val input = element(c.id.key());
-        return *options_.emplace_back(
-            std::make_unique<DomOptionButton>(input, input["nextElementSibling"]));
+        const Node input = element(c.id.key());
+        return *options_.emplace_back(std::make_unique<DomOptionButton>(input, input.next()));
     }
     CaptionControl& caption(const layout::Control& c) override
     {
@@ -138,9 +155,7 @@ private:
         report_->show();
         if (!failure.empty()) {
             setText(element(std::string(ids::errorMessage)), failure);
-            val dialog = element(std::string(ids::error));
-            if (!dialog["open"].as<bool>())
-                dialog.call<void>("showModal");
+            morvela_show_dialog(element(std::string(ids::error)).handle());
         }
         return failure.empty();
     }
@@ -164,52 +179,33 @@ private:
         showAddressMessage(false);
         const std::string now = current();
         if (!now.empty() && now != boundedHash())
-            val::global("keepAddress")(now);
+            morvela_keep_address(now.c_str());
     }
 
     // The address's fragment, "#" included; nullopt where too long to be a choice, read only once
     // its length is known: a link can be as long as a browser lets it be.
     static std::optional<std::string> boundedHash()
     {
-        const val hash = val::global("location")["hash"];
-        if (hash["length"].as<double>() > double(longestAddress))
+        if (morvela_hash_length() > double(longestAddress))
             return std::nullopt;
-        return hash.as<std::string>();
+        return detail::taken(morvela_hash());
     }
 
     static void showAddressMessage(bool shown)
     {
-        val message = element(std::string(ids::addressMessage));
-        if (message["hidden"].as<bool>() != shown)
+        const Node message = element(std::string(ids::addressMessage));
+        if (message.flag("hidden") != shown)
             return;
         setText(message, shown ? unreadableAddress : "");
-        message.set("hidden", !shown);
-    }
-
-    // A report written out of sight, as on a phone where the box stands above the buttons, is
-    // brought into sight; the focus stays on the button.
-    static void reveal(val box)
-    {
-        const val r = box.call<val>("getBoundingClientRect");
-        if (r["top"].as<double>() >= 0
-            && r["bottom"].as<double>() <= val::global("innerHeight").as<double>())
-            return;
-        val how = val::object();
-        how.set("block", std::string("nearest"));
-        const bool still = val::global("window")
-                               .call<val>("matchMedia",
-                                   std::string("(prefers-reduced-motion: reduce)"))["matches"]
-                               .as<bool>();
-        how.set("behavior", std::string(still ? "auto" : "smooth"));
-        box.call<void>("scrollIntoView", how);
+        message.set("hidden", shown ? 0.0 : 1.0);
     }
 
     // Said through the status region without moving the focus. The same message twice in a row
     // differs by a no-break space, so that it is heard again.
     void announce(const std::string& message)
     {
-        val region = element(std::string(ids::announcer));
-        const std::string shown = region["textContent"].as<std::string>();
+        const Node region = element(std::string(ids::announcer));
+        const std::string shown = region.text("textContent");
         setText(region, shown == message ? message + "\u00a0" : message);
     }
 
@@ -224,27 +220,30 @@ private:
 
 std::unique_ptr<Page> page;
 
-void start()
-{
-    page = std::make_unique<Page>();
-}
-
 } // namespace
 
 } // namespace morvela::web
 
-EMSCRIPTEN_BINDINGS(morvela)
+// The program's functions that the page's script calls, by the names that events.h gives them.
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void startPage()
 {
-    using namespace morvela::web;
-    using morvela::layout::Kind;
-    const auto name = [](Kind kind) { return std::string(pageEvent(kind)->handler); };
-    emscripten::function("start", &start);
-    emscripten::function(
-        name(Kind::ListBox).c_str(), +[](int i) { page->listChanged(i); });
-    emscripten::function(
-        name(Kind::OptionButton).c_str(), +[](int i) { page->optionClicked(i); });
-    emscripten::function(
-        name(Kind::CommandButton).c_str(), +[](int i) { page->commandClicked(i); });
-    emscripten::function(
-        "addressChanged", +[] { page->addressChanged(); });
+    morvela::web::page = std::make_unique<morvela::web::Page>();
+}
+EMSCRIPTEN_KEEPALIVE void listChanged(int i)
+{
+    morvela::web::page->listChanged(i);
+}
+EMSCRIPTEN_KEEPALIVE void optionClicked(int i)
+{
+    morvela::web::page->optionClicked(i);
+}
+EMSCRIPTEN_KEEPALIVE void commandClicked(int i)
+{
+    morvela::web::page->commandClicked(i);
+}
+EMSCRIPTEN_KEEPALIVE void addressChanged()
+{
+    morvela::web::page->addressChanged();
+}
 }

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The page's shell with the licences of everything compiled into the page, in a comment at its
 end: an overview naming each part, Morvela's own licence in full, and emscripten's parts that the
-page holds (its runtime and embind, musl's libc, libc++, libc++abi, libunwind, compiler-rt and
+page holds (its runtime, musl's libc, libc++, libc++abi, libunwind, compiler-rt and
 dlmalloc) as Debian's copyright file of the emscripten package states them, with the licences it
 names. Usage: licences.py PAGE.html LICENSE PUBLISHER VERSION OUT.html"""
 import subprocess
@@ -57,7 +57,7 @@ The page, and the program inside it
 
 Compiled into the program from emscripten (Debian's package emscripten {package}, whose source
 package of the same name holds the exact source):
-  its JavaScript runtime and embind, The Emscripten Authors, MIT (Expat) or NCSA licence;
+  its JavaScript runtime, The Emscripten Authors, MIT (Expat) or NCSA licence;
   musl's C library, MIT (Expat) licence;
   libc++, libc++abi and compiler-rt, the LLVM Project, Apache License 2.0 with LLVM exception;
   libunwind, MIT (Expat) or NCSA licence;

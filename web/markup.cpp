@@ -22,6 +22,11 @@ public:
         : form_(form)
         , started_(form)
     {
+        // The first control in the keyboard's order has the focus when the page opens, unless
+        // the pupil has put it elsewhere first: the browser's own rule for autofocus.
+        for (const Control& c : form.controls)
+            if (!first_ && form.takesFocus(c))
+                first_ = &c;
     }
 
     std::string markup()
@@ -46,6 +51,12 @@ private:
         return form_.takesFocus(c)
             || std::any_of(form_.controls.begin(), form_.controls.end(),
                 [&](const Control& in) { return in.container == c.id && form_.takesFocus(in); });
+    }
+
+    void focus(std::vector<Attribute>& at, const Control& c) const
+    {
+        if (&c == first_)
+            at.push_back({ "autofocus", {} });
     }
 
     // The caption label that names this control, if there is one.
@@ -101,6 +112,7 @@ private:
             return label(c);
         case Kind::TextBox: {
             std::vector<Attribute> at { { "id", id }, { "class", classes(c) } };
+            focus(at, c);
             if (c.locked)
                 at.push_back({ "readonly", {} });
             at.push_back({ "aria-label", std::string(c.accessibleName) });
@@ -115,6 +127,7 @@ private:
             std::vector<Attribute> at { { "id", id }, { "class", classes(c) } };
             if (form_.takesFocus(c))
                 at.push_back({ "tabindex", "0" });
+            focus(at, c);
             at.push_back({ "role", "table" });
             at.push_back({ "aria-label", std::string(c.accessibleName) });
             at.push_back({ "style", placed(c) });
@@ -129,19 +142,18 @@ private:
                                                   : std::vector<Attribute> {},
                     escaped(list.items[i]));
             // Every item in sight where the height is free, as in the phone column.
-            return element("select",
-                       { { "id", id }, { "size", std::to_string(list.items.size()) },
-                           { "class", classes(c) }, { "autocomplete", "off" },
-                           { "style", placed(c) } },
-                       options)
-                + "\n";
+            std::vector<Attribute> at { { "id", id }, { "size", std::to_string(list.items.size()) },
+                { "class", classes(c) }, { "autocomplete", "off" } };
+            focus(at, c);
+            at.push_back({ "style", placed(c) });
+            return element("select", at, options) + "\n";
         }
-        case Kind::CommandButton:
-            return element("button",
-                       { { "id", id }, { "type", "button" }, { "class", "at" },
-                           { "style", placed(c) } },
-                       escaped(c.caption))
-                + "\n";
+        case Kind::CommandButton: {
+            std::vector<Attribute> at { { "id", id }, { "type", "button" }, { "class", "at" } };
+            focus(at, c);
+            at.push_back({ "style", placed(c) });
+            return element("button", at, escaped(c.caption)) + "\n";
+        }
         case Kind::Frame:
             return form_.holds(c, Kind::CheckBox) ? grid(c) : options(c);
         case Kind::CheckBox:
@@ -163,6 +175,7 @@ private:
                 { "name", frame.id.key() }, { "autocomplete", "off" } };
             if (o.chosen)
                 input.push_back({ "checked", {} });
+            focus(input, c);
             buttons
                 += element("label", { { "class", "at option" }, { "style", placed(c, &frame) } },
                        element("input", input) + element("span", {}, escaped(o.text)))
@@ -226,6 +239,7 @@ private:
 
     const layout::Form& form_;
     Started started_;
+    const Control* first_ = nullptr;
 };
 
 } // namespace

@@ -68,7 +68,7 @@ class Phones(ChromiumPage):
 
     def test_taps_before_ready(self):
         """On a slow phone whose engine compiles the program in the background, as Chrome
-        before 115 does, what the pupil taps before it is ready takes effect once it is, in
+        before 114 does, what the pupil taps before it is ready takes effect once it is, in
         order, as if it had been there: the buttons too."""
         # Such an engine refuses to compile more than 4 KB on the page's thread; the background
         # compile is held here until the taps are made, as the slowest phones hold it.

@@ -11,10 +11,10 @@
 #include <cstdio>
 
 // A bare object for the <select>, held as the page holds its elements.
-// clang-format off: JavaScript
+// clang-format off
 EM_JS(int, bare_select, (), {
     var nodes = Module.nodes || (Module.nodes = []);
-    return nodes.push({ length : 0, selectedIndex : -1, options : [] }) - 1;
+    return nodes.push({ length: 0, selectedIndex: -1, options: [] }) - 1;
 });
 // clang-format on
 

@@ -19,7 +19,7 @@
 // The few calls the program makes into the page, each a line of JavaScript: a general binding
 // would cost the page more to load than the program itself. An element is held as its place in
 // a table that the page's script keeps, once however often it is asked for.
-// clang-format off: JavaScript
+// clang-format off
 EM_JS_DEPS(morvela_dom, "$stringToNewUTF8,$UTF8ToString");
 EM_JS(int, morvela_held, (const char* id, int sibling), {
     var nodes = Module.nodes || (Module.nodes = []);
@@ -28,18 +28,22 @@ EM_JS(int, morvela_held, (const char* id, int sibling), {
     var i = nodes.indexOf(node);
     return i < 0 ? nodes.push(node) - 1 : i;
 });
-EM_JS(char*, morvela_get, (int node, const char* property),
-    { return stringToNewUTF8(String(Module.nodes[node][UTF8ToString(property)])); });
-EM_JS(double, morvela_number, (int node, const char* property),
-    { return +Module.nodes[node][UTF8ToString(property)]; });
-EM_JS(void, morvela_set, (int node, const char* property, const char* value),
-    { Module.nodes[node][UTF8ToString(property)] = UTF8ToString(value); });
-EM_JS(void, morvela_set_number, (int node, const char* property, double value), {
-    var p = UTF8ToString(property), n = Module.nodes[node];
-    n[p] = typeof n[p] == "boolean" ? !!value : value;
+EM_JS(char*, morvela_get, (int node, const char* property), {
+    return stringToNewUTF8(String(Module.nodes[node][UTF8ToString(property)]));
 });
-EM_JS(char*, morvela_item, (int node, int i),
-    { return stringToNewUTF8(Module.nodes[node].options[i].textContent); });
+EM_JS(double, morvela_number, (int node, const char* property), {
+    return +Module.nodes[node][UTF8ToString(property)];
+});
+EM_JS(void, morvela_set, (int node, const char* property, const char* value), {
+    Module.nodes[node][UTF8ToString(property)] = UTF8ToString(value);
+});
+// A flag (checked, hidden) takes the number as true or false, as the DOM converts it.
+EM_JS(void, morvela_set_number, (int node, const char* property, double value), {
+    Module.nodes[node][UTF8ToString(property)] = value;
+});
+EM_JS(char*, morvela_item, (int node, int i), {
+    return stringToNewUTF8(Module.nodes[node].options[i].textContent);
+});
 EM_JS(void, morvela_add_item, (int node, const char* text), {
     var option = document.createElement("option");
     option.textContent = UTF8ToString(text);
@@ -72,7 +76,6 @@ public:
         : handle_(handle)
     {
     }
-    static Node byId(const std::string& id) { return Node(morvela_held(id.c_str(), -1)); }
     int handle() const { return handle_; }
     Node next() const { return Node(morvela_held(nullptr, handle_)); }
     std::string text(const char* property) const
@@ -96,7 +99,7 @@ private:
 
 inline Node element(const std::string& id)
 {
-    return Node::byId(id);
+    return Node(morvela_held(id.c_str(), -1));
 }
 
 inline void setText(const Node& node, const std::string& text)

@@ -11,7 +11,8 @@ from pathlib import Path
 
 page = Path(sys.argv[1])
 text = page.read_text(encoding="utf-8")
-tags = re.findall(r'<script async type="text/javascript" src="([^"]+)"></script>', text)
+TAG = re.compile(r'<script async type="text/javascript" src="([^"]+)"></script>')
+tags = TAG.findall(text)
 if len(tags) != 1:
     sys.exit(f"embed: {page} must fetch one script, its program's, not {len(tags)}")
 script = page.with_name(tags[0]).read_text(encoding="utf-8")
@@ -20,6 +21,5 @@ if script.count(PLACE) != 1:
     sys.exit(f"embed: {tags[0]} must hold the program's place, {PLACE}, once")
 module = base64.b64encode(page.with_name(tags[0]).with_suffix(".wasm").read_bytes()).decode()
 script = script.replace(PLACE, '"' + module + '"')
-text = re.sub(r'<script async type="text/javascript" src="[^"]+"></script>',
-              lambda _: "<script>\n" + script.rstrip("\n") + "\n</script>", text)
+text = TAG.sub(lambda _: "<script>\n" + script.rstrip("\n") + "\n</script>", text)
 page.write_text(text, encoding="utf-8", newline="")

@@ -26,7 +26,7 @@
 #include <vector>
 
 // What the program asks of the page beyond its controls.
-// clang-format off: JavaScript
+// clang-format off
 EM_JS(void, morvela_ready, (), { performance.mark("ready"); });
 EM_JS(double, morvela_hash_length, (), { return location.hash.length; });
 EM_JS(char*, morvela_hash, (), { return stringToNewUTF8(location.hash); });
@@ -43,7 +43,7 @@ EM_JS(void, morvela_reveal, (int node), {
     if (r.top >= 0 && r.bottom <= innerHeight)
         return;
     var still = matchMedia("(prefers-reduced-motion: reduce)").matches;
-    box.scrollIntoView({ block : "nearest", behavior : still ? "auto" : "smooth" });
+    box.scrollIntoView({ block: "nearest", behavior: still ? "auto" : "smooth" });
 });
 // clang-format on
 

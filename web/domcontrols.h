@@ -17,8 +17,9 @@
 #include <vector>
 
 // The few calls the program makes into the page, each a line of JavaScript: a general binding
-// would cost the page more to load than the program itself. An element is held as its place in
-// a table that the page's script keeps, once however often it is asked for.
+// made the runtime's script, which the page reads before the program starts, nearly three times
+// as long. An element is held as its place in a table that the page's script keeps, once however
+// often it is asked for.
 // clang-format off
 EM_JS_DEPS(morvela_dom, "$stringToNewUTF8,$UTF8ToString");
 EM_JS(int, morvela_held, (const char* id, int sibling), {

@@ -26,6 +26,12 @@ class Site(ChromiumPage):
         WebDriverWait(self.browser, 10, poll_frequency=0.02).until(
             lambda b: b.execute_script("return performance.getEntriesByName('ready').length"))
 
+    def settled(self):
+        """Once the worker has done what it was doing with its keep: it keeps one at a time."""
+        self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.locks.request('morvela-keep', () => {}).then(done);""")
+
     def seen(self):
         return self.browser.execute_async_script(
             "const done = arguments[arguments.length - 1];\n" + KEPT + ".then(done);")
@@ -62,7 +68,7 @@ class Site(ChromiumPage):
         it at that visit, and from then on offline; the keep holds the new files alone."""
         self.new_version(visits=2, new_worker=True)
         self.check_policy()
-        self.browser.get_log("browser")
+        self.assertEqual(self.console_besides(*self.REFUSED), [])
 
     def test_glance(self):
         """A glance at the new version, on a slow device, before the browser has looked for the
@@ -73,7 +79,8 @@ class Site(ChromiumPage):
             for glance in range(3):
                 with self.subTest(glance=glance):
                     self.new_version(visits=1, new_worker=False, glance=True)
-                    self.browser.get_log("browser")
+                    # The guide names no icon, so the browser asks for one of its own.
+                    self.assertEqual(self.console_besides("favicon.ico"), [])
         finally:
             self.browser.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
 
@@ -84,13 +91,8 @@ class Site(ChromiumPage):
         folder = Path(tempfile.mkdtemp())
         server = Server(folder)
         try:
-            put_up(SITE, folder, 60)
-            first = kept(folder)
             for _ in range(visits):
-                self.visit(server.url)
-                WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
-                    lambda b: list(self.seen()[1].values()) == [first],
-                    "the first version was not kept")
+                self.kept_first(server, folder)
                 self.assertEqual(self.seen()[0], "1")
             put_up(SITE, folder, 5, version="2", new_worker=new_worker)
             wanted = kept(folder)
@@ -108,6 +110,78 @@ class Site(ChromiumPage):
         self.visit(server.url)
         self.assertEqual(self.seen()[0], "2", "the old version shown offline")
 
+    def test_two_visits_at_once(self):
+        """Two tabs shown two new versions in turn, as a school copies them over the old one,
+        each keeping its own at once (the guide they ask for held until both are shown, then
+        answered as the folder holds it, the later visit's first): offline opens one version,
+        whole, the last one shown."""
+        folder = Path(tempfile.mkdtemp())
+        server = Server(folder)
+        try:
+            self.kept_first(server, folder)
+            server.hold("guide.bg.html")
+            put_up(SITE, folder, 5, version="2", new_worker=False)
+            self.visit(server.url)
+            put_up(SITE, folder, 4, version="3", new_worker=False)
+            wanted = kept(folder)
+            self.browser.switch_to.new_window("tab")
+            self.visit(server.url)
+            server.let_go()
+            WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+                lambda b: list(self.seen()[1].values()) == [wanted],
+                f"the keep does not hold the last version alone: {self.seen()[1]}")
+        finally:
+            server.stop()
+            shutil.rmtree(folder)
+        self.visit(server.url)
+        self.assertEqual(self.seen()[0], "3", "not the last version shown offline")
+        self.browser.close()
+        self.browser.switch_to.window(self.browser.window_handles[0])
+
+    def test_copy_half_done(self):
+        """A new version's page up with the old guide beside it, or cut short: shown online, not
+        kept, so offline opens the old version whole; once the copy is done, the next visit keeps
+        the new one."""
+        for stale, cut in ((("guide.bg.html",), False), ((), True)):
+            with self.subTest(stale=stale, cut=cut):
+                folder = Path(tempfile.mkdtemp())
+                server = Server(folder)
+                try:
+                    first = self.kept_first(server, folder)
+                    put_up(SITE, folder, 5, version="2", stale=stale, cut=cut)
+                    self.browser.get(server.url)
+                    if not cut:
+                        self.assertEqual(self.seen()[0], "2", "the new page not shown online")
+                    self.settled()
+                    self.assertEqual(list(self.seen()[1].values()), [first], "kept half done")
+                    server.stop()
+                    self.visit(server.url)
+                    self.assertEqual((self.seen()[0], list(self.seen()[1].values())),
+                                     ("1", [first]), "offline, not the old version whole")
+                    server = Server(folder, server.port)
+                    put_up(SITE, folder, 5, version="2")
+                    wanted = kept(folder)
+                    self.visit(server.url)
+                    WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+                        lambda b: list(self.seen()[1].values()) == [wanted],
+                        f"the copy done, the keep does not hold it alone: {self.seen()[1]}")
+                finally:
+                    server.stop()
+                    shutil.rmtree(folder)
+                # Only the page cut short, its program with it, may have said so on the console.
+                errors = [e["message"] for e in self.browser.get_log("browser")]
+                self.assertEqual([e for e in errors if not cut or server.url not in e], [])
+                self.tearDown()
+
+    def kept_first(self, server, folder):
+        """The first version put up and visited until kept; what it keeps."""
+        put_up(SITE, folder, 60)
+        first = kept(folder)
+        self.visit(server.url)
+        WebDriverWait(self.browser, 10, poll_frequency=0.05).until(
+            lambda b: list(self.seen()[1].values()) == [first], "the first version was not kept")
+        return first
+
     def test_policy(self):
         """From the site, as from disk, only the page's own scripts run."""
         server = Server(SITE)
@@ -116,7 +190,7 @@ class Site(ChromiumPage):
             self.check_policy()
         finally:
             server.stop()
-        self.browser.get_log("browser")
+        self.assertEqual(self.console_besides(*self.REFUSED), [])
 
 
 if __name__ == "__main__":

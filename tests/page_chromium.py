@@ -51,6 +51,15 @@ class ChromiumPage(Lesson, unittest.TestCase):
         # Nothing on the console, whatever the test did.
         self.assertEqual(self.browser.get_log("browser"), [])
 
+    def console_besides(self, *expected):
+        """The console read so far, every message that names none of EXPECTED: what a test that
+        brought those on itself still holds to be empty."""
+        return [e["message"] for e in self.browser.get_log("browser")
+                if not any(x in e["message"] for x in expected)]
+
+    # What an injected script and image leave on the console when they are refused.
+    REFUSED = ("Content Security Policy", "none.png")
+
     def tap(self, element):
         actions = ActionBuilder(self.browser,
                                 mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))

@@ -31,11 +31,7 @@ EM_JS(void, morvela_ready, (), { performance.mark("ready"); });
 EM_JS(double, morvela_hash_length, (), { return location.hash.length; });
 EM_JS(char*, morvela_hash, (), { return stringToNewUTF8(location.hash); });
 EM_JS(void, morvela_keep_address, (const char* hash), { keepAddress(UTF8ToString(hash)); });
-EM_JS(void, morvela_show_dialog, (int node), {
-    var dialog = Module.nodes[node];
-    if (!dialog.open)
-        dialog.showModal();
-});
+EM_JS(void, morvela_show_dialog, (int node), { showDialog(Module.nodes[node]); });
 // A report written out of sight, as on a phone where the box stands above the buttons, is
 // brought into sight; the focus stays on the button.
 EM_JS(void, morvela_reveal, (int node), {

@@ -21,5 +21,8 @@ if script.count(PLACE) != 1:
     sys.exit(f"embed: {tags[0]} must hold the program's place, {PLACE}, once")
 module = base64.b64encode(page.with_name(tags[0]).with_suffix(".wasm").read_bytes()).decode()
 script = script.replace(PLACE, '"' + module + '"')
+# Either would end the page's <script> early, or keep it from ending.
+if re.search(r"</script|<!--", script, re.IGNORECASE):
+    sys.exit(f"embed: {tags[0]} holds '</script' or '<!--', which the page cannot hold inline")
 text = TAG.sub(lambda _: "<script>\n" + script.rstrip("\n") + "\n</script>", text)
 page.write_text(text, encoding="utf-8", newline="")

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Morvela needs to build, run and test, skipping any that are
 # already there; with --windows, those that the Windows cross-build needs instead; with --web,
-# those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it), or with
+# those of the page (Debian 13's emscripten; Chromium, Firefox and Orca to test it, and brotli
+# to unpack the older Chromium engines that npm brings), or with
 # --web-build those it is built with alone; with
 # --release, the checkers of a release and of its rebuilding; and with --installed, what checks a
 # Debian package once installed. Debian 12 and 13 alike. Runs as
@@ -71,6 +72,7 @@ chromium
 chromium-driver
 python3-selenium
 npm
+brotli
 firefox-esr
 webkit2gtk-driver
 orca

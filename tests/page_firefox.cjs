@@ -14,29 +14,7 @@ const readline = require('readline');
 const [pagePath, modules] = process.argv.slice(2);
 const puppeteer = require(path.resolve(modules, 'puppeteer-core'));
 
-const GROUPS = ['0', 'A', 'B', 'AB'];
-// The ten result lines, from the same literal table as the window's tests.
-const results = {};
-for (const [, a, b, line] of fs.readFileSync(path.join(__dirname, 'expected.h'), 'utf8')
-    .matchAll(/\{ (\d), (\d), "([^"]*)" \}/g))
-  results[[a, b].sort().join()] = line;
-const allelesOf = (group, homozygous) =>
-  [['0', '0'], ['A', homozygous ? 'A' : '0'], ['B', homozygous ? 'B' : '0'], ['A', 'B']][group];
-const genotype = (x, y) => ('AB0'.indexOf(x) <= 'AB0'.indexOf(y) ? x + y : y + x);
-const report = (homozygous, father, mother) =>
-  'Изведената решетка на Пънет е частична и не отчита\nвероятности за '
-  + (homozygous ? 'Хетерозиготни' : 'Хомозиготни') + ' алели в кръвни групи A и B.\n'
-  + `При кръвна група родители: ${GROUPS[father]} и ${GROUPS[mother]} вероятност: \n`
-  + results[[father, mother].sort().join()] + '\n';
-
-// A script as an element and one as a handler in markup, put into the page as an attacker would.
-const INJECT = `
-window.refused = [];
-document.addEventListener('securitypolicyviolation', e => refused.push(e.violatedDirective));
-const s = document.createElement('script');
-s.textContent = 'window.injected = 1';
-document.body.append(s);
-document.body.insertAdjacentHTML('beforeend', '<img src="none.png" onerror="window.injected = 2">');`;
+const { GROUPS, report, wanted, shown, choose, ready, refusedInjected } = require('./page_lesson.cjs');
 
 // The site on a plain static server, as the Chromium checks serve it (site_server.py): its
 // address, then the files a new version's worker should keep, a line each as asked.
@@ -63,32 +41,21 @@ const serveSite = (site, folder) => {
     page.on('pageerror', error => messages.push(String(error)));
     const open = async url => {
       await page.goto(url);
-      await page.waitForFunction(() => performance.getEntriesByName('ready').length > 0);
+      await ready(page);
     };
     // What a visit sees and what the worker keeps, evaluated in the page.
     const kept = fs.readFileSync(path.join(__dirname, 'page_kept.js'), 'utf8');
     const seen = () => page.evaluate(kept);
     await open('file://' + path.resolve(pagePath));
-    const choose = async (parent, group) => {
-      await page.focus(`#List1_${parent}`);
-      await page.keyboard.press('Home');
-      for (let k = 0; k < group; ++k) await page.keyboard.press('ArrowDown');
-    };
     for (const homozygous of [true, false]) {
       for (let father = 0; father < 4; ++father) {
         for (let mother = 0; mother < 4; ++mother) {
           await page.click(`#Option1_${homozygous ? 0 : 1}`);
-          await choose(0, father);
-          await choose(1, mother);
+          await choose(page, 0, father);
+          await choose(page, 1, mother);
           await page.click('#Command1_0');
-          const a = allelesOf(father, homozygous).concat(allelesOf(mother, homozygous));
-          const want = JSON.stringify([a, [genotype(a[0], a[2]), genotype(a[1], a[2]),
-            genotype(a[0], a[3]), genotype(a[1], a[3])], report(homozygous, father, mother)]);
-          const got = JSON.stringify(await page.evaluate(() => {
-            const text = id => document.getElementById(id).textContent;
-            return [[0, 1, 2, 3].map(i => text('Label2_' + i)), [0, 1, 2, 3].map(i => text('Check1_' + i)),
-              document.getElementById('Text1_0').value];
-          }));
+          const want = wanted(homozygous, father, mother);
+          const got = await shown(page);
           const name = `${homozygous ? 'homozygous' : 'heterozygous'} ${GROUPS[father]} x ${GROUPS[mother]}`;
           if (got === want) ++passed;
           else { ++failed; console.log(`FAIL ${name}: ${got}, expected ${want}`); }
@@ -98,7 +65,7 @@ const serveSite = (site, folder) => {
     // A link that carries a choice opens at it, as the pupil's clicks would have made it.
     await page.goto('about:blank');
     await page.goto('file://' + path.resolve(pagePath) + '#father=A&mother=B&alleles=heterozygous');
-    await page.waitForFunction(() => performance.getEntriesByName('ready').length > 0);
+    await ready(page);
     const opened = await page.evaluate(() => [0, 1, 2, 3].map(i =>
       document.getElementById('Label2_' + i).textContent).join() + ' '
       + document.getElementById('Option1_1').checked);
@@ -112,12 +79,9 @@ const serveSite = (site, folder) => {
     };
     // Only the page's own scripts run, from disk and from the site, and the lesson goes on.
     const policy = async where => {
-      await page.evaluate(INJECT);
-      await page.waitForFunction(() => window.refused.length >= 2, { timeout: 5000 })
-        .catch(() => {});
-      const [refused, injected] = await page.evaluate(() => [window.refused.length, typeof injected]);
-      await choose(0, 1);
-      await choose(1, 2);
+      const [refused, injected] = await refusedInjected(page);
+      await choose(page, 0, 1);
+      await choose(page, 1, 2);
       await page.click('#Command1_0');
       const got = await page.evaluate(() => document.getElementById('Text1_0').value);
       check(`the policy ${where}`, refused >= 2 && injected === 'undefined' && got === report(true, 1, 2),
@@ -134,9 +98,8 @@ const serveSite = (site, folder) => {
     const controlled = await page.waitForFunction(() => navigator.serviceWorker.controller
       || (navigator.serviceWorker.ready.then(() => location.reload()), false), { timeout: 10000 })
       .then(() => true, () => false);
-    if (!controlled) {
-      console.log('firefox: no service worker runs under this driver; the site checked without one');
-    } else {
+    check('a service worker controls the site', controlled, 'none came within 10 s');
+    if (controlled) {
       await open(url);
       check('the second visit', (await seen())[0] === '1', JSON.stringify(await seen()));
       const wanted = await server.newVersion();
